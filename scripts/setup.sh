@@ -11,6 +11,8 @@ pacotes=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  qt6-base-dev
+  fonts-dejavu-core
 )
 
 faltam=()

@@ -46,7 +46,8 @@ TEST(Perfil, MissingEmptyOrBinaryFileGivesDefaults) {
   EXPECT_EQ(le("LUMAREL", "maxCarac"), "?");
   win.gravaIni("");
   EXPECT_EQ(le("LUMAREL", "maxCarac"), "?");
-  win.gravaIni(std::string("\0\x01\xFF[\x80\0=\n\n\r\r==", 15));
+  const char binario[] = "\0\x01\xFF[\x80\0=\n\n\r\r==";
+  win.gravaIni(std::string(binario, sizeof binario - 1));
   EXPECT_EQ(le("LUMAREL", "maxCarac"), "?");
   // A folder where the file should be.
   apoio::WindowsTemporario win2;

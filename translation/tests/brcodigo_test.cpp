@@ -149,3 +149,28 @@ TEST_F(TabelaImpressora, LongLinesReadOnlyTheirStart) {
   EXPECT_EQ(tabelaImpressora['a'], 0x41);
   EXPECT_EQ(mapeiaImpressora("aba", tabelaImpressora), "AbA");
 }
+
+TEST(TabelasDistribuidas, EveryCellReachesTheEmbosserWithItsDots) {
+  const char* pasta = std::getenv("LUMAREL_DATA_DIR");
+  const std::string dados = pasta ? pasta : ".";
+  struct Codigo {
+    const char* arquivo;
+    const std::array<unsigned char, 64>* pontos;
+  } codigos[] = {{"ambcode.cfg", &pontosParaBrailleAntigo}, {"ambcode2.cfg", &pontosParaBrailleUnificado}};
+  for (const auto& c : codigos) {
+    SCOPED_TRACE(c.arquivo);
+    TTabelaImpressora tabela{};
+    apoio::Mensagens mensagens;  // no box may appear
+    ASSERT_TRUE(carregaArquivoAmbCode(dados + "/" + c.arquivo, tabela));
+    for (int m = 0; m < 64; ++m) {
+      const unsigned char impresso = tabela[(*c.pontos)[m]];
+      EXPECT_EQ(codigoImpressoraParaPontos[impresso] & 63, m) << "mask " << m;
+      EXPECT_GE(impresso, 32);  // plain Braille ASCII, never a control byte
+      EXPECT_LE(impresso, 95);
+    }
+    // Digits after the number sign are the cells of j and a to i.
+    EXPECT_EQ(codigoImpressoraParaPontos[tabela['0']] & 63, 0x1A);  // j: dots 245
+    EXPECT_EQ(codigoImpressoraParaPontos[tabela['1']] & 63, 0x01);  // a
+    EXPECT_EQ(codigoImpressoraParaPontos[tabela['9']] & 63, 0x0A);  // i: dots 24
+  }
+}
