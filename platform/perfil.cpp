@@ -160,7 +160,11 @@ bool gravaPerfil(std::string_view secao, std::string_view chave, std::string_vie
     novo = conteudo;
     if (!novo.empty() && novo.back() != '\n') novo += "\r\n";
     if (!novo.empty()) novo += "\r\n";
-    novo += "[" + std::string(secao) + "]\r\n" + linhaNova + "\r\n";
+    novo += '[';
+    novo += secao;
+    novo += "]\r\n";
+    novo += linhaNova;
+    novo += "\r\n";
   }
   return gravaArquivoSeguro(caminho, novo, true);
 }

@@ -1,0 +1,193 @@
+#include "servicoqt.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QThread>
+
+#include "textoqt.h"
+
+using plataforma::Botao;
+using plataforma::TipoMensagem;
+using textoqt::deQString;
+using textoqt::paraQString;
+
+namespace servicoqt {
+
+QString tituloPrograma() {
+  // Qt falls back to the executable's name when the program set none.
+  const QString nome = QCoreApplication::applicationName();
+  const QString executavel = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  return nome.isEmpty() || nome == executavel ? QStringLiteral("Lumarel") : nome;
+}
+
+QString tituloDaCaixa(const std::string& titulo) {
+  return titulo.empty() ? tituloPrograma() : paraQString(titulo);
+}
+
+QMessageBox::Icon iconeDoTipo(TipoMensagem tipo) {
+  switch (tipo) {
+    case TipoMensagem::informacao: return QMessageBox::Information;
+    case TipoMensagem::aviso: return QMessageBox::Warning;
+    case TipoMensagem::erro: return QMessageBox::Critical;
+    case TipoMensagem::confirmacao: return QMessageBox::Question;
+    case TipoMensagem::simples: return QMessageBox::NoIcon;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton botaoParaQt(Botao botao) {
+  switch (botao) {
+    case Botao::ok: return QMessageBox::Ok;
+    case Botao::cancelar: return QMessageBox::Cancel;
+    case Botao::sim: return QMessageBox::Yes;
+    case Botao::nao: return QMessageBox::No;
+    case Botao::nenhum: return QMessageBox::NoButton;
+  }
+  return QMessageBox::NoButton;
+}
+
+Botao botaoDeQt(int botao) {
+  switch (botao) {
+    case QMessageBox::Ok: return Botao::ok;
+    case QMessageBox::Cancel: return Botao::cancelar;
+    case QMessageBox::Yes: return Botao::sim;
+    case QMessageBox::No: return Botao::nao;
+    default: return Botao::nenhum;
+  }
+}
+
+QMessageBox::StandardButtons botoesParaQt(const std::vector<Botao>& botoes) {
+  QMessageBox::StandardButtons r = QMessageBox::NoButton;
+  for (const Botao b : botoes) r |= botaoParaQt(b);
+  return r == QMessageBox::NoButton ? QMessageBox::StandardButtons(QMessageBox::Ok) : r;
+}
+
+Botao botaoDeEscape(const std::vector<Botao>& botoes) {
+  for (const Botao procurado : {Botao::cancelar, Botao::nao, Botao::ok})
+    for (const Botao b : botoes)
+      if (b == procurado) return b;
+  return botoes.empty() ? Botao::ok : Botao::nenhum;
+}
+
+QString filtroParaQt(std::string_view filtro) {
+  std::vector<std::string_view> partes;
+  while (!filtro.empty()) {
+    const std::size_t barra = filtro.find('|');
+    partes.push_back(filtro.substr(0, barra));
+    if (barra == std::string_view::npos) break;
+    filtro.remove_prefix(barra + 1);
+  }
+  QStringList filtros;
+  for (std::size_t i = 0; i < partes.size(); i += 2) {
+    const QString descricao = paraQString(partes[i]).trimmed();
+    QStringList padroes;
+    if (i + 1 < partes.size())
+      for (const QString& p : paraQString(partes[i + 1]).split(u';', Qt::SkipEmptyParts))
+        if (!p.trimmed().isEmpty()) padroes << p.trimmed();
+    if (padroes.isEmpty()) padroes << QStringLiteral("*");
+    if (descricao.isEmpty() && i + 1 >= partes.size()) continue;
+    filtros << QStringLiteral("%1 (%2)").arg(descricao, padroes.join(u' '));
+  }
+  return filtros.join(QStringLiteral(";;"));
+}
+
+void naThreadGui(const std::function<void()>& f) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() == app->thread()) {
+    f();
+    return;
+  }
+  QMetaObject::invokeMethod(app, f, Qt::BlockingQueuedConnection);
+}
+
+}  // namespace servicoqt
+
+Botao ServicoMensagensQt::mensagem(TipoMensagem tipo, const std::string& titulo,
+                                   const std::string& texto, const std::vector<Botao>& botoes) {
+  Botao r = Botao::nenhum;
+  servicoqt::naThreadGui([&] {
+    QMessageBox caixa(servicoqt::iconeDoTipo(tipo), servicoqt::tituloDaCaixa(titulo),
+                      paraQString(texto), servicoqt::botoesParaQt(botoes));
+    caixa.setTextFormat(Qt::PlainText);
+    if (!botoes.empty()) caixa.setDefaultButton(servicoqt::botaoParaQt(botoes.front()));
+    const Botao escape = servicoqt::botaoDeEscape(botoes);
+    if (escape != Botao::nenhum) caixa.setEscapeButton(servicoqt::botaoParaQt(escape));
+    caixa.exec();
+    QAbstractButton* clicado = caixa.clickedButton();
+    r = clicado ? servicoqt::botaoDeQt(caixa.standardButton(clicado)) : Botao::nenhum;
+  });
+  return r;
+}
+
+std::optional<std::string> ServicoMensagensQt::pergunta(const std::string& titulo,
+                                                        const std::string& rotulo,
+                                                        const std::string& valorInicial) {
+  std::optional<std::string> r;
+  servicoqt::naThreadGui([&] {
+    bool ok = false;
+    const QString texto =
+        QInputDialog::getText(nullptr, servicoqt::tituloDaCaixa(titulo), paraQString(rotulo),
+                              QLineEdit::Normal, paraQString(valorInicial), &ok);
+    if (ok) r = deQString(texto);
+  });
+  return r;
+}
+
+std::optional<std::string> ServicoMensagensQt::nomeArquivoAbrir(const std::string& titulo,
+                                                                const std::string& pasta,
+                                                                const std::string& filtro) {
+  std::optional<std::string> r;
+  servicoqt::naThreadGui([&] {
+    const QString nome =
+        QFileDialog::getOpenFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
+                                     paraQString(pasta), servicoqt::filtroParaQt(filtro));
+    if (!nome.isEmpty()) r = deQString(nome);
+  });
+  return r;
+}
+
+std::optional<std::string> ServicoMensagensQt::nomeArquivoSalvar(const std::string& titulo,
+                                                                 const std::string& nomeInicial,
+                                                                 const std::string& filtro) {
+  std::optional<std::string> r;
+  servicoqt::naThreadGui([&] {
+    const QString nome =
+        QFileDialog::getSaveFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
+                                     paraQString(nomeInicial), servicoqt::filtroParaQt(filtro));
+    if (!nome.isEmpty()) r = deQString(nome);
+  });
+  return r;
+}
+
+std::optional<plataforma::EscolhaFonte> ServicoMensagensQt::escolheFonte(
+    const plataforma::EscolhaFonte& atual) {
+  std::optional<plataforma::EscolhaFonte> r;
+  servicoqt::naThreadGui([&] {
+    QFont inicial(paraQString(atual.nome));
+    if (atual.tamanho > 0) inicial.setPointSize(atual.tamanho);
+    inicial.setBold(atual.negrito);
+    inicial.setItalic(atual.italico);
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, inicial, nullptr);
+    if (!ok) return;
+    r = plataforma::EscolhaFonte{deQString(f.family()), f.pointSize(), f.bold(), f.italic()};
+  });
+  return r;
+}
+
+std::optional<plataforma::EscolhaImpressora> ServicoMensagensQt::escolheImpressora() {
+  std::optional<plataforma::EscolhaImpressora> r;
+  servicoqt::naThreadGui([&] {
+    QPrinter impressora;
+    QPrintDialog dialogo(&impressora);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    r = plataforma::EscolhaImpressora{deQString(impressora.printerName()), {},
+                                      deQString(impressora.outputFileName())};
+  });
+  return r;
+}

@@ -1,0 +1,55 @@
+// The message service with Qt dialogs: message boxes, input queries, file
+// names, font and printer choice. A request from another thread (the print
+// worker) is shown by the GUI thread while the caller waits.
+#pragma once
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "mensagens.h"
+
+namespace servicoqt {
+
+// The title of boxes that name none: the name the program set, else "Lumarel".
+// (Qt names an application after its executable until the program sets a name.)
+QString tituloPrograma();
+// The box's title: the one given, else the program's.
+QString tituloDaCaixa(const std::string& titulo);
+
+QMessageBox::Icon iconeDoTipo(plataforma::TipoMensagem tipo);
+QMessageBox::StandardButton botaoParaQt(plataforma::Botao botao);
+plataforma::Botao botaoDeQt(int botao);
+// The buttons a caller names (OK alone when it names none).
+QMessageBox::StandardButtons botoesParaQt(const std::vector<plataforma::Botao>& botoes);
+// The button Escape and the close box choose: Cancel, else No, else OK.
+plataforma::Botao botaoDeEscape(const std::vector<plataforma::Botao>& botoes);
+
+// "Description|*.ext|Description 2|*.a;*.b" -> Qt's
+// "Description (*.ext);;Description 2 (*.a *.b)".
+QString filtroParaQt(std::string_view filtro);
+
+// Runs f on the GUI thread and waits for it when called from another thread.
+void naThreadGui(const std::function<void()>& f);
+
+}  // namespace servicoqt
+
+class ServicoMensagensQt : public plataforma::ServicoMensagens {
+ public:
+  plataforma::Botao mensagem(plataforma::TipoMensagem tipo, const std::string& titulo,
+                             const std::string& texto,
+                             const std::vector<plataforma::Botao>& botoes) override;
+  std::optional<std::string> pergunta(const std::string& titulo, const std::string& rotulo,
+                                      const std::string& valorInicial) override;
+  std::optional<std::string> nomeArquivoAbrir(const std::string& titulo, const std::string& pasta,
+                                              const std::string& filtro) override;
+  std::optional<std::string> nomeArquivoSalvar(const std::string& titulo,
+                                               const std::string& nomeInicial,
+                                               const std::string& filtro) override;
+  std::optional<plataforma::EscolhaFonte> escolheFonte(
+      const plataforma::EscolhaFonte& atual) override;
+  std::optional<plataforma::EscolhaImpressora> escolheImpressora() override;
+};
