@@ -211,10 +211,15 @@ std::string conteudoGraficoVazio(int linhas, int celulas) {
   const int n = 6 * celulas;
   const std::string cheia(static_cast<std::size_t>(n), '*');
   std::string meio = cheia;
-  if (n > 2) meio = "*" + std::string(static_cast<std::size_t>(n - 2), ' ') + "*";
-  std::string r = cheia + "\r\n";
-  for (int i = 0; i < 5 * linhas - 3; ++i) r += meio + "\r\n";
-  r += cheia + "\r\n";
+  if (n > 2) {
+    meio.assign(static_cast<std::size_t>(n), ' ');
+    meio.front() = '*';
+    meio.back() = '*';
+  }
+  std::string r;
+  r.append(cheia).append("\r\n");
+  for (int i = 0; i < 5 * linhas - 3; ++i) r.append(meio).append("\r\n");
+  r.append(cheia).append("\r\n");
   return r;
 }
 

@@ -93,10 +93,12 @@ std::string caminhoSistema(std::string_view nome) { return cp1252::paraUtf8(nome
 bool leArquivo(std::string_view nome, std::string& conteudo) {
   conteudo.clear();
   const std::string caminho = caminhoSistema(nome);
-  const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO must not wait for a writer.
+  const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+  // Only regular files: a device or a FIFO named by mistake would never end.
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }

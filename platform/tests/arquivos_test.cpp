@@ -78,3 +78,13 @@ TEST(Arquivos, WriteThatRunsOutOfSpaceLeavesTheOldFile) {
   for (const auto& e : std::filesystem::directory_iterator(pasta.caminho())) (void)e, ++arquivos;
   EXPECT_EQ(arquivos, 1);
 }
+
+TEST(Arquivos, ReadingADeviceOrAFifoFailsAtOnce) {
+  apoio::PastaTemporaria pasta;
+  const std::string fifo = pasta.arquivo("fila");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string lido;
+  EXPECT_FALSE(leArquivo(fifo, lido));  // no writer: must not wait for one
+  EXPECT_FALSE(leArquivo("/dev/zero", lido));
+  EXPECT_TRUE(lido.empty());
+}
