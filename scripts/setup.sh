@@ -13,6 +13,11 @@ pacotes=(
   libbenchmark-dev
   qt6-base-dev
   fonts-dejavu-core
+  libcups2-dev
+  cups-daemon
+  cups-client
+  xvfb
+  xauth
 )
 
 faltam=()

@@ -1,0 +1,67 @@
+// The one output channel every byte for an embosser passes through, chosen by
+// a name (the setting NomeArq): COM1/COM2 the serial ports, LPT1..LPT3 the
+// parallel ports, "PRN" the system printer (through its driver for a Tiger,
+// else as a raw print job), \\host\queue a network print queue, and any other
+// name a file. Port names are matched after upper-casing; file names keep
+// their case. One channel is open at a time. Nothing here shows a message: a
+// false result is reported by the caller.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Name of the open (or last) channel: the port name upper-cased, or the file
+// name as given.
+extern std::string portaSaida;
+// The raw print job of the "PRN" channel; -1 when none is open.
+extern int hImpressora;
+
+// A lone form feed on a "Puma 7" written to a file becomes this line.
+inline constexpr std::string_view linhaSeparadoraPuma =
+    "--------------------------------------------------\r\n";
+
+// Opens the channel named nome; true when it is ready for sending. A channel
+// still open is closed first.
+bool abreDispositivo(std::string_view nome);
+// Sends printer-code bytes (CR LF line ends, form feed as page end) to the
+// open channel; true only when all of them went out.
+bool enviaDispositivo(std::string_view texto);
+// Closes the open channel (harmless when none is). False when the channel
+// reported a failure at the end (a print job the print system refused).
+bool fechaDispositivo();
+
+// The "PRN" side of enviaDispositivo: the printer driver for a Tiger; else the
+// raw job, where each leading form feed ends one job page and starts the next.
+bool enviaImpressora(std::string_view texto);
+
+// ---------------------------------------------------------------------------
+// Raw print jobs on the system's print service (also used by the drawing
+// program). A job holds one open page at a time between page start and end.
+
+// Starts a raw job on the printer `impressora` (its queue name; empty = the
+// default destination) titled `documento`. `saida` names an output port on
+// systems that route jobs that way; here jobs always go to the queue, so it
+// is not used. Returns the job's handle, or -1 (with nothing left behind).
+int abreImpressoraRaw(std::string_view impressora, std::string_view saida,
+                      std::string_view documento);
+// The same on the queue `fila` of the print server `servidor` ("host" or
+// "host:port").
+int abreImpressoraRawServidor(std::string_view servidor, std::string_view fila,
+                              std::string_view documento);
+// Page start and end of a job; false on an unknown handle.
+bool iniciaPaginaRaw(int h);
+bool terminaPaginaRaw(int h);
+// Writes bytes to the job; the count that went out (all or nothing).
+std::size_t escreveImpressoraRaw(int h, std::string_view dados);
+// Ends the document and releases the job. True when the print service
+// accepted the whole job; a job with a failed write is cancelled.
+bool fechaImpressoraRaw(int h);
+// The print service's number of the job, and how many pages it started
+// (0 for an unknown handle).
+int trabalhoImpressoraRaw(int h);
+int paginasImpressoraRaw(int h);
+
+// A network printer name \\host\queue split into its host and queue; false
+// when the name has not that form.
+bool separaNomeRede(std::string_view nome, std::string& servidor, std::string& fila);
