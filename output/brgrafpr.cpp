@@ -74,12 +74,14 @@ bool existe(const std::string& nome) {
 
 }  // namespace
 
-std::string resolveNomeGrafico(std::string_view nome) {
+std::string resolveNomeGrafico(std::string_view nome, std::string_view documento) {
   if (nome.empty() || ehAbsoluto(nome)) return barrasNormais(nome);
-  const std::size_t barra = nomeDocumento.find_last_of("/\\");
+  const std::size_t barra = documento.find_last_of("/\\");
   if (barra == std::string::npos) return barrasNormais(nome);
-  return barrasNormais(std::string_view(nomeDocumento).substr(0, barra + 1)) + barrasNormais(nome);
+  return barrasNormais(documento.substr(0, barra + 1)) + barrasNormais(nome);
 }
+
+std::string resolveNomeGrafico(std::string_view nome) { return resolveNomeGrafico(nome, nomeDocumento); }
 
 std::vector<std::string_view> linhasGrafico(std::string_view conteudo) {
   std::vector<std::string_view> linhas;

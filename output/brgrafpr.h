@@ -53,6 +53,8 @@ void limpaRetanguloGrafico(int x0, int y0, int largura, int altura);
 // reader and writer of graphics resolves names this way, so that a graphic
 // measured while translating is the one later drawn. "\" counts as "/".
 std::string resolveNomeGrafico(std::string_view nome);
+// The same beside another document (a print job's copy of the name).
+std::string resolveNomeGrafico(std::string_view nome, std::string_view documento);
 
 // The lines of a .GRB text: a line ends at CR LF, at a lone CR or at a lone
 // LF; a last line without an end is a line too.

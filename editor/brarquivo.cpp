@@ -1,0 +1,305 @@
+#include "brarquivo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "arquivos.h"
+#include "brvars.h"
+#include "cp1252.h"
+#include "mensagens.h"
+
+using plataforma::Botao;
+using plataforma::TipoMensagem;
+
+std::vector<std::string> arquivosRecentes(5);
+std::string arquivoReabrir;
+
+void reiniciaArquivos() {
+  arquivosRecentes.assign(5, std::string());
+  arquivoReabrir.clear();
+}
+
+namespace {
+
+const std::string textoAbandonar = "Quer mesmo abandonar sem gravar ?";
+const std::string textoExecuteSalvar = "Por favor, execute \"Arquivo/Salvar\"";
+const std::string textoNaoAchado = "Arquivo não foi achado"_cp;
+const std::string textoRegravar = "Cuidado! Vou regravar arquivo existente ";
+const std::string textoErroSalvar = "Erro ao salvar o arquivo";
+const std::string textoFechando = "Fechando o programa, tudo foi salvo ?";
+const std::string filtroAbrir = "Arquivos de texto|*.TXT|Todos os arquivos|*.*";
+const std::string filtroSalvar = "Arquivo de texto|*.txt|Todos os arquivos|*.*";
+const std::string extensaoPadrao = ".txt";
+
+bool gravaTudo(int fd, std::string_view dados) {
+  while (!dados.empty()) {
+    const ssize_t n = ::write(fd, dados.data(), dados.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    dados.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// The name the save dialog gave, with the default extension when the last
+// component has none.
+std::string comExtensaoPadrao(const std::string& nome) {
+  const std::size_t barra = nome.find_last_of("/\\");
+  const std::size_t ponto = nome.rfind('.');
+  if (ponto != std::string::npos && (barra == std::string::npos || ponto > barra)) return nome;
+  return nome + extensaoPadrao;
+}
+
+bool existe(const std::string& nome) {
+  struct stat st {};
+  return ::stat(plataforma::caminhoSistema(nome).c_str(), &st) == 0;
+}
+
+bool ehPasta(const std::string& nome) {
+  struct stat st {};
+  return ::stat(plataforma::caminhoSistema(nome).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Makes the backup while the document itself stays in place: a second name
+// for the old file where the file system allows it, else a copy.
+void fazBackup(std::string_view nome) {
+  const std::string sistema = plataforma::caminhoSistema(nome);
+  const std::string backup = plataforma::caminhoSistema(nomeBackup(nome));
+  struct stat st {};
+  if (::stat(sistema.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  ::unlink(backup.c_str());
+  if (::link(sistema.c_str(), backup.c_str()) == 0) return;
+  std::string antigo;
+  if (!plataforma::leArquivo(nome, antigo)) return;
+  const int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
+  if (fd < 0) return;
+  const bool ok = gravaTudo(fd, antigo);
+  if (::close(fd) != 0 || !ok) ::unlink(backup.c_str());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+std::vector<std::string> separaLinhas(std::string_view conteudo) {
+  std::vector<std::string> linhas;
+  std::size_t inicio = 0;
+  const std::size_t n = conteudo.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = conteudo[i];
+    if (c != '\r' && c != '\n') continue;
+    linhas.emplace_back(conteudo.substr(inicio, i - inicio));
+    if (c == '\r' && i + 1 < n && conteudo[i + 1] == '\n') ++i;
+    inicio = i + 1;
+  }
+  if (inicio < n) linhas.emplace_back(conteudo.substr(inicio));
+  return linhas;
+}
+
+std::string juntaLinhas(const std::vector<std::string>& linhas) {
+  std::size_t total = 0;
+  for (const auto& l : linhas) total += l.size() + 2;
+  std::string r;
+  r.reserve(total);
+  for (const auto& l : linhas) {
+    r += l;
+    r += "\r\n";
+  }
+  return r;
+}
+
+ResultadoLeitura leDocumento(std::string_view nome, std::vector<std::string>& linhas) {
+  const std::string sistema = plataforma::caminhoSistema(nome);
+  struct stat st {};
+  if (sistema.empty() || ::stat(sistema.c_str(), &st) != 0) return ResultadoLeitura::naoExiste;
+  if (S_ISDIR(st.st_mode)) return ResultadoLeitura::ehPasta;
+  std::string conteudo;
+  if (!plataforma::leArquivo(nome, conteudo)) return ResultadoLeitura::erroLeitura;
+  linhas = separaLinhas(conteudo);
+  return ResultadoLeitura::ok;
+}
+
+std::string nomeBackup(std::string_view nome) { return std::string(nome) + ".bak"; }
+
+bool gravaDocumento(std::string_view nome, const std::vector<std::string>& linhas) {
+  const std::string sistema = plataforma::caminhoSistema(nome);
+  if (sistema.empty()) return false;
+  struct stat antigo {};
+  const bool haAntigo = ::stat(sistema.c_str(), &antigo) == 0;
+  if (haAntigo && !S_ISREG(antigo.st_mode)) return false;
+
+  std::string temporario = sistema + ".XXXXXX";
+  const int fd = ::mkstemp(temporario.data());
+  if (fd < 0) return false;
+  ::fchmod(fd, haAntigo ? (antigo.st_mode & 07777) : 0644);
+  bool ok = gravaTudo(fd, juntaLinhas(linhas)) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) {
+    ::unlink(temporario.c_str());
+    return false;
+  }
+  if (haAntigo) fazBackup(nome);
+  if (::rename(temporario.c_str(), sistema.c_str()) != 0) {
+    ::unlink(temporario.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::string pastaDocumento(std::string_view nome) {
+  const std::size_t barra = nome.find_last_of('/');
+  if (barra == std::string_view::npos) return {};
+  if (barra == 0) return "/";
+  return std::string(nome.substr(0, barra));
+}
+
+std::string tituloJanela(std::string_view nome) {
+  if (nome.empty()) return "Lumarel";
+  return "Lumarel - " + std::string(nome);
+}
+
+bool atualizaListaRecentes(std::vector<std::string>& recentes, const std::string& nome) {
+  recentes.resize(5);
+  // An item equal to the name is taken out and the rest moves up; the scan
+  // goes on with the next place.
+  for (std::size_t i = 0; i < 5; ++i) {
+    if (recentes[i] != nome) continue;
+    for (std::size_t j = i; j + 1 < 5; ++j) recentes[j] = recentes[j + 1];
+    recentes[4].clear();
+  }
+  if (nome.empty() || nome == recentes[0]) return false;
+  for (std::size_t j = 4; j > 0; --j) recentes[j] = recentes[j - 1];
+  recentes[0] = nome;
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+
+bool guardaAlteracoes(const EditorDocumento& editor) {
+  if (!editor.modificado()) return true;
+  const Botao b = plataforma::servicoMensagens().mensagem(
+      TipoMensagem::informacao, {}, textoAbandonar, {Botao::nao, Botao::ok, Botao::cancelar});
+  if (b == Botao::ok) return true;
+  if (b == Botao::nao) plataforma::mostraAviso(textoExecuteSalvar);
+  return false;
+}
+
+void atualizaTituloRecentes(EditorDocumento& editor) {
+  editor.defineTitulo(tituloJanela(nomeDocumento));
+  // A recent list that cannot reach the INI file still serves this session.
+  if (atualizaListaRecentes(arquivosRecentes, nomeDocumento)) gravaArquivosRecentes(arquivosRecentes);
+}
+
+bool carregaArquivo(EditorDocumento& editor, const std::string& nome) {
+  std::vector<std::string> linhas;
+  if (leDocumento(nome, linhas) != ResultadoLeitura::ok) {
+    plataforma::mostraErro(textoNaoAchado);
+    return false;
+  }
+  editor.carregaLinhas(linhas);
+  return true;
+}
+
+void novoDocumento(EditorDocumento& editor) {
+  if (!guardaAlteracoes(editor)) return;
+  editor.carregaLinhas({});
+  nomeDocumento.clear();
+  atualizaTituloRecentes(editor);
+}
+
+void abreDocumento(EditorDocumento& editor) {
+  if (!guardaAlteracoes(editor)) return;
+  if (!arquivoReabrir.empty()) {
+    const std::string nome = std::move(arquivoReabrir);
+    arquivoReabrir.clear();
+    if (carregaArquivo(editor, nome)) nomeDocumento = nome;
+  } else {
+    const auto nome = plataforma::servicoMensagens().nomeArquivoAbrir(
+        {}, pastaDocumento(nomeDocumento), filtroAbrir);
+    if (nome && !nome->empty() && carregaArquivo(editor, *nome)) nomeDocumento = *nome;
+  }
+  atualizaTituloRecentes(editor);
+}
+
+void abreRecente(EditorDocumento& editor, int k) {
+  if (k < 0 || k >= static_cast<int>(arquivosRecentes.size())) return;
+  arquivoReabrir = arquivosRecentes[static_cast<std::size_t>(k)];
+  abreDocumento(editor);
+}
+
+void abreArquivoSolto(EditorDocumento& editor, const std::string& nome) {
+  if (nome.empty() || ehPasta(nome)) {
+    plataforma::mostraErro(textoNaoAchado);
+    return;
+  }
+  if (!guardaAlteracoes(editor)) return;
+  if (!carregaArquivo(editor, nome)) return;
+  nomeDocumento = nome;
+  atualizaTituloRecentes(editor);
+}
+
+bool salvaDocumento(EditorDocumento& editor) {
+  if (nomeDocumento.empty()) {
+    const auto escolhido = plataforma::servicoMensagens().nomeArquivoSalvar({}, {}, filtroSalvar);
+    if (!escolhido || escolhido->empty()) return false;
+    const std::string nome = comExtensaoPadrao(*escolhido);
+    // The name is taken only when the user lets an existing file be
+    // replaced: a declined name must not be written by the next save.
+    if (existe(nome)) {
+      const Botao b = plataforma::servicoMensagens().mensagem(
+          TipoMensagem::simples, {}, textoRegravar + nome, {Botao::ok, Botao::cancelar});
+      if (b != Botao::ok) return false;
+    }
+    nomeDocumento = nome;
+  }
+  const bool ok = gravaDocumento(nomeDocumento, editor.linhasDocumento());
+  if (ok)
+    editor.defineModificado(false);
+  else
+    plataforma::mostraInformacao(textoErroSalvar);
+  atualizaTituloRecentes(editor);
+  return ok;
+}
+
+void salvaDocumentoComo(EditorDocumento& editor) {
+  const std::string guardado = nomeDocumento;
+  nomeDocumento.clear();
+  salvaDocumento(editor);
+  if (nomeDocumento.empty()) nomeDocumento = guardado;
+  atualizaTituloRecentes(editor);
+}
+
+void saiPrograma(EditorDocumento& editor) {
+  if (editor.modificado()) {
+    const Botao b = plataforma::servicoMensagens().mensagem(
+        TipoMensagem::informacao, {}, textoAbandonar, {Botao::nao, Botao::ok, Botao::cancelar});
+    if (b != Botao::ok) return;
+  }
+  editor.fechaJanela();
+}
+
+bool podeFechar(const EditorDocumento& editor) {
+  bool pode = true;
+  if (editor.modificado()) {
+    const Botao b = plataforma::servicoMensagens().mensagem(
+        TipoMensagem::confirmacao, {}, textoFechando, {Botao::ok, Botao::cancelar});
+    pode = b == Botao::ok;
+  }
+  gravaUltimoDir(pastaDocumento(nomeDocumento));
+  return pode;
+}
+
+std::string localizaAjuda(std::string_view diretorioPrograma) {
+  const std::string candidatos[] = {plataforma::juntaCaminho(diretorioPrograma, "lumarel.chm"),
+                                    "/lumarel/lumarel.chm", "/lumarel/help/lumarel/lumarel.hlp"};
+  for (const auto& c : candidatos) {
+    struct stat st {};
+    if (::stat(plataforma::caminhoSistema(c).c_str(), &st) == 0 && S_ISREG(st.st_mode)) return c;
+  }
+  return {};
+}

@@ -1,0 +1,713 @@
+#include "formprincipal.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "arquivos.h"
+#include "brcodigo.h"
+#include "brcursor.h"
+#include "brtraduz.h"
+#include "brvars.h"
+#include "cp1252.h"
+#include "formimprime.h"
+#include "formsplash.h"
+#include "impressaotexto.h"
+#include "textoqt.h"
+
+using textoqt::deQString;
+using textoqt::paraQString;
+
+TformPrincipal* formPrincipal = nullptr;
+
+QString brailleNaTela(std::string_view codigoImpressora) {
+  QString r;
+  r.reserve(static_cast<qsizetype>(codigoImpressora.size()));
+  // Six-dot cells: dots 7 and 8 of the code are not embossed.
+  for (const char c : codigoImpressora)
+    r += QChar(static_cast<char16_t>(
+        0x2800 + (codigoImpressoraParaPontos[static_cast<unsigned char>(c)] & 0x3F)));
+  return r;
+}
+
+namespace {
+
+// Line ends of pasted or dropped text become plain block breaks; a line or
+// paragraph separator is a line break too, so that no line can hold one.
+QString quebrasSimples(QString texto) {
+  texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  texto.replace(QChar(u'\r'), QChar(u'\n'));
+  texto.replace(QChar(QChar::LineSeparator), QChar(u'\n'));
+  texto.replace(QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+  return texto;
+}
+
+QString qs(std::string_view cp) { return paraQString(cp); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The editor.
+
+TEditorTexto::TEditorTexto(QWidget* pai) : QPlainTextEdit(pai) {
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setTabChangesFocus(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // The selection stays visible when the focus goes to a tool window.
+  QPalette p = palette();
+  p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+             p.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(p);
+}
+
+bool TEditorTexto::cabe(qsizetype tamanho) const {
+  if (limiteTexto <= 0) return true;
+  const QTextCursor c = textCursor();
+  const qsizetype atual = document()->characterCount() - 1;
+  const qsizetype selecao = c.selectionEnd() - c.selectionStart();
+  return atual - selecao + tamanho <= limiteTexto;
+}
+
+void TEditorTexto::keyPressEvent(QKeyEvent* e) {
+  const bool quebra = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  const QString texto = e->text();
+  const bool insere = quebra || (!texto.isEmpty() && (texto.at(0).isPrint() || texto.at(0) == u'\t'));
+  if (insere && !(e->modifiers() & Qt::ControlModifier) && !cabe(quebra ? 1 : texto.size())) {
+    QApplication::beep();
+    return;
+  }
+  if (quebra && (e->modifiers() & Qt::ShiftModifier)) {
+    // Shift+Enter would put a line separator inside a line; a document has
+    // only whole lines.
+    textCursor().insertBlock();
+    ensureCursorVisible();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(e);
+}
+
+void TEditorTexto::keyReleaseEvent(QKeyEvent* e) {
+  QPlainTextEdit::keyReleaseEvent(e);
+  if (aoTeclaCima) aoTeclaCima(e);
+}
+
+void TEditorTexto::mousePressEvent(QMouseEvent* e) {
+  QPlainTextEdit::mousePressEvent(e);
+  if (aoClicar) aoClicar();
+}
+
+bool TEditorTexto::canInsertFromMimeData(const QMimeData* origem) const {
+  return origem->hasText() || origem->hasUrls();
+}
+
+void TEditorTexto::insertFromMimeData(const QMimeData* origem) {
+  if (!origem->hasText()) return;
+  const QString texto = quebrasSimples(origem->text());
+  if (!cabe(texto.size())) {
+    QApplication::beep();
+    return;
+  }
+  textCursor().insertText(texto);
+  ensureCursorVisible();
+}
+
+void TEditorTexto::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) {
+    e->acceptProposedAction();
+    return;
+  }
+  QPlainTextEdit::dragEnterEvent(e);
+}
+
+void TEditorTexto::dragMoveEvent(QDragMoveEvent* e) {
+  if (e->mimeData()->hasUrls()) {
+    e->acceptProposedAction();
+    return;
+  }
+  QPlainTextEdit::dragMoveEvent(e);
+}
+
+void TEditorTexto::dropEvent(QDropEvent* e) {
+  // Files dropped on the editor open as documents, as on the rest of the
+  // window; they are never pasted as their names.
+  if (e->mimeData()->hasUrls()) {
+    e->acceptProposedAction();
+    if (aoSoltarArquivos) aoSoltarArquivos(e->mimeData()->urls());
+    return;
+  }
+  QPlainTextEdit::dropEvent(e);
+}
+
+// ---------------------------------------------------------------------------
+// The window.
+
+TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
+  resize(804, 518);
+  if (const QScreen* tela = QGuiApplication::primaryScreen())
+    move(tela->availableGeometry().center() - rect().center());
+
+  auto* central = new QWidget(this);
+  auto* coluna = new QVBoxLayout(central);
+  coluna->setContentsMargins(0, 0, 0, 0);
+  coluna->setSpacing(0);
+
+  RichEdit1 = new TEditorTexto(central);
+  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+  QFont fonte(QStringLiteral("Courier New"));
+  fonte.setStyleHint(QFont::TypeWriter);
+  fonte.setPixelSize(16);
+  RichEdit1->setFont(fonte);
+  coluna->addWidget(RichEdit1, 1);
+  criaRotulos(central);
+  for (int i = 4; i >= 0; --i) coluna->addWidget(rotulosBraille[static_cast<std::size_t>(i)]);
+  setCentralWidget(central);
+
+  StatusBar1 = statusBar();
+  painelStatus1 = new QLabel(QStringLiteral("   Lin 1   Col 1"));
+  painelStatus1->setTextFormat(Qt::PlainText);
+  painelStatus1->setFixedWidth(120);
+  painelStatus2 = new QLabel(QStringLiteral(" "));
+  painelStatus2->setTextFormat(Qt::PlainText);
+  painelStatus2->setFixedWidth(100);
+  StatusBar1->addWidget(painelStatus1);
+  StatusBar1->addWidget(painelStatus2);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+
+  MainMenu1 = menuBar();
+  criaMenus();
+  criaBotoes();
+
+  RichEdit1->aoTeclaCima = [this](QKeyEvent* e) { RichEdit1KeyUp(e); };
+  RichEdit1->aoClicar = [this] { RichEdit1MouseDown(); };
+  RichEdit1->aoSoltarArquivos = [this](const QList<QUrl>& u) { soltaArquivos(u); };
+  connect(Timer1, &QTimer::timeout, this, &TformPrincipal::Timer1Timer);
+
+  FormCreate();
+}
+
+TformPrincipal::~TformPrincipal() {
+  if (formPrincipal == this) formPrincipal = nullptr;
+}
+
+void TformPrincipal::criaRotulos(QWidget* central) {
+  QFont braille(QStringLiteral("DejaVu Sans"));
+  braille.setPixelSize(19);
+  braille.setBold(true);
+  auto rotulo = [&](const QColor& cor, int altura) {
+    auto* r = new QLabel(central);
+    r->setTextFormat(Qt::PlainText);
+    r->setAutoFillBackground(true);
+    QPalette p = r->palette();
+    p.setColor(QPalette::Window, cor);
+    p.setColor(QPalette::WindowText, Qt::black);
+    r->setPalette(p);
+    r->setFont(braille);
+    r->setFixedHeight(altura);
+    r->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return r;
+  };
+  const QColor verdeClaro(192, 220, 192);
+  Label1 = rotulo(Qt::cyan, 22);
+  Label2 = rotulo(verdeClaro, 24);
+  Label3 = rotulo(verdeClaro, 24);
+  Label4 = rotulo(verdeClaro, 24);
+  Label5 = rotulo(verdeClaro, 24);
+  for (QLabel* r : {Label2, Label3, Label4, Label5}) r->hide();
+  rotulosBraille = {Label1, Label2, Label3, Label4, Label5};
+}
+
+void TformPrincipal::criaMenus() {
+  // Commands that later versions of the window bring stay visible but off, so
+  // that nothing pretends to work.
+  auto item = [](QMenu* m, std::string_view legenda, const QKeySequence& atalho = {}) {
+    QAction* a = m->addAction(qs(legenda));
+    if (!atalho.isEmpty()) a->setShortcut(atalho);
+    a->setEnabled(false);
+    return a;
+  };
+  auto liga = [this](QAction* a, void (TformPrincipal::*f)()) {
+    a->setEnabled(true);
+    connect(a, &QAction::triggered, this, [this, f] { (this->*f)(); });
+  };
+
+  Arquivo1 = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
+  Novo1 = item(Arquivo1, "&Novo");
+  Abrir1 = item(Arquivo1, "&Abrir");
+  Reabrir1 = Arquivo1->addMenu(QStringLiteral("&Reabrir..."));
+  N11 = Reabrir1->addAction(QStringLiteral("1."));
+  N21 = Reabrir1->addAction(QStringLiteral("2."));
+  N31 = Reabrir1->addAction(QStringLiteral("3."));
+  N41 = Reabrir1->addAction(QStringLiteral("4."));
+  N51 = Reabrir1->addAction(QStringLiteral("5."));
+  Salvar1 = item(Arquivo1, "&Salvar", QKeySequence(Qt::Key_F2));
+  SalvarComo1 = item(Arquivo1, "Salvar &Como");
+  Arquivo1->addSeparator();
+  Imprimir1 = item(Arquivo1, "&Imprimir &Texto");
+  ImprimirBraille1 = item(Arquivo1, "Imprimir em &Braille");
+  BraillenoWord1 = item(Arquivo1, "Braille no &Word");
+  Arquivo1->addSeparator();
+  Sair1 = item(Arquivo1, "Sa&ir");
+
+  Editar1 = MainMenu1->addMenu(QStringLiteral("&Editar"));
+  Desfazer1 = item(Editar1, "Desfa&zer", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Recortar1 = item(Editar1, "&Recortar", QKeySequence(Qt::CTRL | Qt::Key_X));
+  Copiar1 = item(Editar1, "&Copiar", QKeySequence(Qt::CTRL | Qt::Key_C));
+  CopiaremBraille1 = item(Editar1, "Copiar em Meta-&Braille", QKeySequence(Qt::CTRL | Qt::Key_B));
+  Colar1 = item(Editar1, "C&olar", QKeySequence(Qt::CTRL | Qt::Key_V));
+  Procurar1 = item(Editar1, "&Localizar", QKeySequence(Qt::CTRL | Qt::Key_F));
+  SubstituirPalavra = item(Editar1, "&Substituir", QKeySequence(Qt::CTRL | Qt::Key_S));
+  SelecionarTudo1 = item(Editar1, "Selecionar &Tudo", QKeySequence(Qt::CTRL | Qt::Key_A));
+  Editar1->addSeparator();
+  Dividirlinhasgrandes1 = item(Editar1, "&Dividir linhas grandes");
+  Trechonoformatvel1 = item(Editar1, "Não &ajustar este trecho"_cp, QKeySequence(Qt::CTRL | Qt::Key_N));
+  Recuode21 = item(Editar1, "Recuo de &2", QKeySequence(Qt::CTRL | Qt::Key_E));
+  Centrarlinhas1 = item(Editar1, "Centrar lin&has");
+
+  Configurar1 = MainMenu1->addMenu(QStringLiteral("&Configurar"));
+  ParmetrosdaImpresso1 = item(Configurar1, "&Parâmetros do Programa"_cp);
+  ConfiguraMargem = item(Configurar1, "Configuração da &Margem"_cp);
+  Fontenatela1 = item(Configurar1, "&Fonte na tela");
+  Impressora1 = item(Configurar1, "&Impressora Braille");
+  Diretorios1 = item(Configurar1, "&Diretórios"_cp);
+  VerificadorOrtogrfico1 = item(Configurar1, "&Verificador Ortográfico"_cp);
+  Configurar1->addSeparator();
+  ModoRevisor1 = item(Configurar1, "Modo &Revisor", QKeySequence(Qt::Key_F4));
+  N5linhasBraille1 = item(Configurar1, "&5 linhas Braille", QKeySequence(Qt::Key_F5));
+  Configurar1->addSeparator();
+  SalvarConfigurao1 = item(Configurar1, "&Salvar Configuração"_cp);
+  CarregarConfigurao1 = item(Configurar1, "&Carregar Configuração"_cp);
+
+  Graficos1 = MainMenu1->addMenu(qs("&Gráficos"_cp));
+  EditorGrafico1 = Graficos1->addMenu(qs("Editor &Gráfico"_cp));
+  MiniOrvento1 = item(EditorGrafico1, "&Orvento");
+  Selvra1 = item(EditorGrafico1, "&Selvra");
+  Criargrficovazio1 = item(Graficos1, "Criar gráfico vazio"_cp);
+  Graficos1->addSeparator();
+  PaginaGrafica1 = item(Graficos1, "&Página gráfica"_cp);
+  Intercalargrfico1 = item(Graficos1, "&Intercalar gráfico"_cp);
+  Embutirgrfico1 = item(Graficos1, "&Embutir gráfico"_cp);
+
+  Destaques1 = MainMenu1->addMenu(QStringLiteral("&Destaques"));
+  Quadrinhos1 = item(Destaques1, "&Quadrinhos");
+  SeparadorTextos1 = Destaques1->addMenu(QStringLiteral("&Separador de Textos"));
+  Grandeabrangncia1 = item(SeparadorTextos1, "&Grande abrangência"_cp);
+  Mdiaabrangncia1 = item(SeparadorTextos1, "&Média abrangência"_cp);
+  Pequenaabrangncia1 = item(SeparadorTextos1, "&Pequena abrangência"_cp);
+  VarianteTipografica1 = Destaques1->addMenu(qs("&Variante tipográfica"_cp));
+  Variante1 = item(VarianteTipografica1, "&1");
+  Variante2 = item(VarianteTipografica1, "&2");
+  Variante3 = item(VarianteTipografica1, "&3");
+  Notadetranscrio1 = item(Destaques1, "&Nota de transcrição"_cp, QKeySequence(Qt::CTRL | Qt::Key_T));
+  Pginaemtinta1 = item(Destaques1, "&Página em tinta"_cp);
+
+  Utilitarios1 = MainMenu1->addMenu(qs("&Utilitários"_cp));
+  InserodeSmbolos1 = item(Utilitarios1, "Símbolos &Especiais"_cp);
+  DigitaoPerkins1 = item(Utilitarios1, "Digitação &Perkins (F11)"_cp);
+  extoparaTabela1 = item(Utilitarios1, "Texto para &Tabela");
+  Macroprocessador1 = item(Utilitarios1, "Macro-&processador");
+  Utilitarios1->addSeparator();
+  DigitaremBraille1 = item(Utilitarios1, "Retoques em &Braille");
+  Utilitarios1->addSeparator();
+  ConverterparaformatoDOS1 = item(Utilitarios1, "Converter para formato &DOS");
+  ConverterparaformatoWindows1 = item(Utilitarios1, "Converter para formato &Windows");
+  Eliminarformataes1 = item(Utilitarios1, "Eliminar &Formatações"_cp);
+  Utilitarios1->addSeparator();
+  minsculaMAISCULA1 = item(Utilitarios1, "minúscula/&MAIÚSCULA"_cp);
+  MAISCULAminscula1 = item(Utilitarios1, "MAIÚSCULA/mi&núscula"_cp);
+  abeladeCaracteres1 = item(Utilitarios1, "&Tabela de &Caracteres");
+  Utilitarios1->addSeparator();
+  CriarAnotacao1 = item(Utilitarios1, "Criar &Anotação"_cp, QKeySequence(Qt::Key_F8));
+  Folhearrevises1 = item(Utilitarios1, "&Folhear anotações"_cp, QKeySequence(Qt::Key_F6));
+
+  Ortografia1 = MainMenu1->addMenu(QStringLiteral("&Ortografia"));
+  Carregardicionrio1 = item(Ortografia1, "&Carregar dicionário"_cp);
+  Liberardicionrio1 = item(Ortografia1, "&Liberar dicionário"_cp);
+  Verificarerro1 = item(Ortografia1, "&Procurar palavra errada", QKeySequence(Qt::Key_F7));
+  Outrasalternativas1 = item(Ortografia1, "&Outras alternativas", QKeySequence(Qt::CTRL | Qt::Key_F7));
+  ManutencaoDicionario1 = Ortografia1->addMenu(qs("&Manutenção no dicionário"_cp));
+  Acrescentarpalavra1 = item(ManutencaoDicionario1, "&Acrescentar palavra");
+  Inibirpalavra1 = item(ManutencaoDicionario1, "&Inibir palavra");
+
+  Visualizar1 = MainMenu1->addAction(QStringLiteral("&Visualizar"));
+  Visualizar1->setShortcut(QKeySequence(Qt::Key_F9));
+  Visualizar1->setEnabled(false);
+
+  Ajuda1 = MainMenu1->addMenu(QStringLiteral("&?"));
+  Minimanual1 = item(Ajuda1, "&Ajuda");
+  Sobreoprograma1 = item(Ajuda1, "&Sobre o programa");
+
+  liga(Novo1, &TformPrincipal::Novo1Click);
+  liga(Abrir1, &TformPrincipal::Abrir1Click);
+  connect(Reabrir1, &QMenu::aboutToShow, this, &TformPrincipal::Reabrir1Click);
+  const std::array<QAction*, 5> recentes{N11, N21, N31, N41, N51};
+  for (int k = 0; k < 5; ++k)
+    connect(recentes[static_cast<std::size_t>(k)], &QAction::triggered, this,
+            [this, k] { abreItemRecente(k); });
+  liga(Salvar1, &TformPrincipal::Salvar1Click);
+  liga(SalvarComo1, &TformPrincipal::SalvarComo1Click);
+  liga(Imprimir1, &TformPrincipal::Imprimir1Click);
+  liga(ImprimirBraille1, &TformPrincipal::ImprimirBraille1Click);
+  liga(Sair1, &TformPrincipal::Sair1Click);
+  liga(Fontenatela1, &TformPrincipal::Fontenatela1Click);
+  liga(Minimanual1, &TformPrincipal::Minimanual1Click);
+  liga(Sobreoprograma1, &TformPrincipal::Sobreoprograma1Click);
+
+  // The editor's own undo, cut, copy, paste and select all. With the focus in
+  // the editor it takes these keys itself, so a key never acts twice.
+  auto ligaEditor = [this](QAction* a, void (QPlainTextEdit::*f)()) {
+    a->setEnabled(true);
+    connect(a, &QAction::triggered, RichEdit1, f);
+  };
+  ligaEditor(Desfazer1, &QPlainTextEdit::undo);
+  ligaEditor(Recortar1, &QPlainTextEdit::cut);
+  ligaEditor(Copiar1, &QPlainTextEdit::copy);
+  ligaEditor(Colar1, &QPlainTextEdit::paste);
+  ligaEditor(SelecionarTudo1, &QPlainTextEdit::selectAll);
+}
+
+void TformPrincipal::criaBotoes() {
+  SpeedPanel = addToolBar(QStringLiteral("SpeedPanel"));
+  SpeedPanel->setMovable(false);
+  SpeedPanel->setFloatable(false);
+  SpeedPanel->setFixedHeight(30);
+  SpeedPanel->setIconSize(QSize(18, 18));
+  SpeedPanel->setContextMenuPolicy(Qt::PreventContextMenu);
+
+  auto botao = [this](std::string_view dica, std::string_view legenda, const char* tema,
+                      QStyle::StandardPixmap padrao) {
+    auto* b = new QToolButton(SpeedPanel);
+    b->setToolTip(qs(dica));
+    b->setStatusTip(qs(dica));
+    b->setAutoRaise(true);
+    QIcon icone = tema ? QIcon::fromTheme(QString::fromLatin1(tema)) : QIcon();
+    if (icone.isNull() && padrao != QStyle::SP_CustomBase) icone = style()->standardIcon(padrao);
+    if (!legenda.empty() || icone.isNull()) {
+      // A button with a caption shows it; one without shows its glyph, or a
+      // short word where the desktop has none.
+      b->setText(qs(legenda.empty() ? dica.substr(0, dica.find(' ')) : legenda));
+      b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    } else {
+      b->setIcon(icone);
+      b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    b->setEnabled(false);
+    SpeedPanel->addWidget(b);
+    return b;
+  };
+  constexpr auto nenhum = QStyle::SP_CustomBase;
+  NewBnt = botao("Arquivo Novo", {}, "document-new", QStyle::SP_FileIcon);
+  OpenBtn = botao("Abrir", {}, "document-open", QStyle::SP_DialogOpenButton);
+  SaveBtn = botao("Salvar", {}, "document-save", QStyle::SP_DialogSaveButton);
+  PrintBtn = botao("Imprimir", {}, "document-print", nenhum);
+  VisuBtn = botao("Visualizar", {}, "document-print-preview", QStyle::SP_FileDialogContentsView);
+  CutBtn = botao("Cortar seleção"_cp, {}, "edit-cut", nenhum);
+  CopyBtn = botao("Copiar seleção"_cp, {}, "edit-copy", nenhum);
+  PasteBtn = botao("Colar", {}, "edit-paste", nenhum);
+  fontBtn = botao("Fonte na tela", {}, "preferences-desktop-font", nenhum);
+  br15Btn = botao("1 ou 5 linhas braille", "1/5", nullptr, nenhum);
+  pagBtn = botao("Quebra de página"_cp, "Pag", nullptr, nenhum);
+  negBtn = botao("Negrito/Sublinhado/Itálico"_cp, "NEG", nullptr, nenhum);
+  RecuoBnt = botao("Recuo de 2", "R+-", nullptr, nenhum);
+  naoFormBtn = botao("Inibe ajuste de trecho", "F-+", nullptr, nenhum);
+  pAjuBtn = botao("Pedir ajuda", "PAju", nullptr, nenhum);
+  ptinta = botao("Página em tinta"_cp, "Ptinta", nullptr, nenhum);
+  b_centr = botao("Centralizado", "Centr.", nullptr, nenhum);
+  b_anot = botao("Anotações"_cp, "Anot.", nullptr, nenhum);
+  simbBtn = botao("Símbolos especiais"_cp, "Simb", nullptr, nenhum);
+  perkBtn = botao("Digitação Perkins"_cp, "Perk", nullptr, nenhum);
+  dicBtn = botao("Verificação ortográfica"_cp, {}, "tools-check-spelling", nenhum);
+  auto* mola = new QWidget(SpeedPanel);
+  mola->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  SpeedPanel->addWidget(mola);
+  ExitBtn = botao("Sair", {}, "application-exit", QStyle::SP_DialogCloseButton);
+
+  auto liga = [this](QToolButton* b, auto f) {
+    b->setEnabled(true);
+    connect(b, &QToolButton::clicked, this, f);
+  };
+  liga(NewBnt, [this] { Novo1Click(); });
+  liga(OpenBtn, [this] { Abrir1Click(); });
+  liga(SaveBtn, [this] { Salvar1Click(); });
+  liga(PrintBtn, [this] { ImprimirBraille1Click(); });
+  liga(CutBtn, [this] { RichEdit1->cut(); });
+  liga(CopyBtn, [this] { RichEdit1->copy(); });
+  liga(PasteBtn, [this] { RichEdit1->paste(); });
+  liga(fontBtn, [this] { Fontenatela1Click(); });
+  liga(ExitBtn, [this] { Sair1Click(); });
+}
+
+// ---------------------------------------------------------------------------
+// Start, show, activation, close, timer.
+
+void TformPrincipal::FormCreate() {
+  areaTransferencia = QGuiApplication::clipboard();
+  nomeDocumento.clear();
+  arquivoReabrir.clear();
+  numPagInicial = 1;
+  arquivosRecentes = leArquivosRecentes();
+  arquivosRecentes.resize(5);
+  leConfigMargem();
+  setAcceptDrops(true);
+  filaGraficos.clear();
+  filaPosicoesGraficos.clear();
+  linhasBrailleVisiveis = 1;
+  rotuloBrailleAtual = 1;
+  // The editor ends where Label1 begins: the layout keeps it so.
+}
+
+void TformPrincipal::FormShow() {
+  if (argumentosPrograma.size() > 1) {
+    std::string nome = deQString(argumentosPrograma.at(1));
+    // A name relative to the folder the program started in is kept whole, so
+    // that graphics are found beside the document and the folder is written
+    // at close.
+    if (!nome.empty() && nome[0] != '/') nome = plataforma::juntaCaminho(plataforma::diretorioAtual(), nome);
+    if (carregaArquivo(*this, nome)) nomeDocumento = nome;
+  }
+  Timer1->start();
+}
+
+void TformPrincipal::FormActivate() {
+  RichEdit1->limiteTexto = limiteTextoEditor;
+  const QFont f = RichEdit1->font();
+  FontDialog1.nome = deQString(f.family());
+  FontDialog1.tamanho = QFontInfo(f).pointSize();
+  FontDialog1.negrito = f.bold();
+  FontDialog1.italico = f.italic();
+}
+
+bool TformPrincipal::FormCloseQuery() { return podeFechar(*this); }
+
+void TformPrincipal::Timer1Timer() {
+  if (FormSplash && FormSplash->isVisible()) {
+    FormSplash->hide();
+    Timer1->stop();
+    return;
+  }
+  if (FormSplash) FormSplash->show();
+  Timer1->setInterval(3000);
+}
+
+void TformPrincipal::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (jaMostrada_ || e->spontaneous()) return;
+  jaMostrada_ = true;
+  FormShow();
+}
+
+void TformPrincipal::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TformPrincipal::closeEvent(QCloseEvent* e) {
+  if (FormCloseQuery())
+    e->accept();
+  else
+    e->ignore();
+}
+
+void TformPrincipal::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TformPrincipal::dropEvent(QDropEvent* e) {
+  if (!e->mimeData()->hasUrls()) return;
+  e->acceptProposedAction();
+  soltaArquivos(e->mimeData()->urls());
+}
+
+void TformPrincipal::soltaArquivos(const QList<QUrl>& urls) {
+  // Only the first file of a drop is opened.
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  abreArquivoSolto(*this, deQString(urls.first().toLocalFile()));
+}
+
+// ---------------------------------------------------------------------------
+// Editor events.
+
+void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) {
+  mostraBrailleLinhaCursor();
+  atualizaStatus();
+}
+
+void TformPrincipal::RichEdit1MouseDown() {
+  mostraBrailleLinhaCursor();
+  atualizaStatus();
+}
+
+void TformPrincipal::posicaoCursorStatus(int& linhaStatus, int& colunaStatus) const {
+  const QTextCursor c = RichEdit1->textCursor();
+  linhaStatus = c.blockNumber() + 1;
+  colunaStatus = c.positionInBlock() + 1;
+}
+
+void TformPrincipal::atualizaStatus() {
+  int l = 0;
+  int c = 0;
+  posicaoCursorStatus(l, c);
+  painelStatus1->setText(QStringLiteral("   Lin %1   Col %2").arg(l).arg(c));
+}
+
+void TformPrincipal::mostraBrailleLinhaCursor() {
+  const int i = RichEdit1->textCursor().blockNumber();
+  std::string braille;
+  traduzTexto(i < numeroLinhas() ? linha(i) : std::string(), braille);
+  Label1->setText(brailleNaTela(mapeiaImpressora(braille, tabelaImpressora)));
+}
+
+// ---------------------------------------------------------------------------
+// Commands.
+
+void TformPrincipal::Novo1Click() { novoDocumento(*this); }
+void TformPrincipal::Abrir1Click() { abreDocumento(*this); }
+
+void TformPrincipal::Reabrir1Click() {
+  const std::array<QAction*, 5> itens{N11, N21, N31, N41, N51};
+  for (std::size_t k = 0; k < 5; ++k) {
+    QString legenda = k < arquivosRecentes.size() ? paraQString(arquivosRecentes[k]) : QString();
+    // The caption is the path as it is: an "&" in it is no access key.
+    itens[k]->setText(legenda.replace(QChar(u'&'), QStringLiteral("&&")));
+  }
+}
+
+void TformPrincipal::abreItemRecente(int k) { abreRecente(*this, k); }
+void TformPrincipal::Salvar1Click() { salvaDocumento(*this); }
+void TformPrincipal::SalvarComo1Click() { salvaDocumentoComo(*this); }
+void TformPrincipal::Imprimir1Click() { imprimeTextoEscolhendo(RichEdit1->font(), linhasDocumento()); }
+
+void TformPrincipal::ImprimirBraille1Click() {
+  if (!FormImprime) return;
+  FormImprime->show();
+  FormImprime->raise();
+  FormImprime->activateWindow();
+}
+
+void TformPrincipal::Sair1Click() { saiPrograma(*this); }
+
+void TformPrincipal::Fontenatela1Click() {
+  const auto escolha = plataforma::servicoMensagens().escolheFonte(FontDialog1);
+  if (!escolha) return;
+  QFont f(paraQString(escolha->nome));
+  if (escolha->tamanho > 0) f.setPointSize(escolha->tamanho);
+  f.setBold(escolha->negrito);
+  f.setItalic(escolha->italico);
+  RichEdit1->setFont(f);
+  FontDialog1 = *escolha;
+}
+
+void TformPrincipal::Minimanual1Click() {
+  const std::string ajuda = localizaAjuda(dirPrograma);
+  if (ajuda.empty()) {
+    plataforma::mostraErro("Arquivo de ajuda não encontrado"_cp);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(paraQString(ajuda)));
+}
+
+void TformPrincipal::Sobreoprograma1Click() {
+  if (FormSplash) FormSplash->show();
+}
+
+// ---------------------------------------------------------------------------
+// Lines and caret services.
+
+int TformPrincipal::numeroLinhas() const {
+  const QTextDocument* d = RichEdit1->document();
+  int n = d->blockCount();
+  if (d->lastBlock().length() <= 1) --n;  // the empty block after the last break
+  return n;
+}
+
+int TformPrincipal::comprimentoLinha(int i) const {
+  return RichEdit1->document()->findBlockByNumber(i).length() - 1;
+}
+
+std::string TformPrincipal::linha(int i) const {
+  // Blocks, not the plain text: that one turns no-break spaces into blanks.
+  return deQString(RichEdit1->document()->findBlockByNumber(i).text());
+}
+
+int TformPrincipal::offsetDe(int posicao) const {
+  return offsetDoWidget(posicao, RichEdit1->document()->findBlock(posicao).blockNumber());
+}
+
+void TformPrincipal::posicaoLinhaColuna(int offset, int& l, int& c) const {
+  const LinhaColuna p =
+      ::posicaoLinhaColuna(offset, numeroLinhas(), [this](int i) { return comprimentoLinha(i); });
+  l = p.linha;
+  c = p.coluna;
+}
+
+void TformPrincipal::inicioSelecao(int& l, int& c) const {
+  posicaoLinhaColuna(offsetDe(RichEdit1->textCursor().selectionStart()), l, c);
+}
+
+void TformPrincipal::fimSelecao(int& l, int& c) const {
+  posicaoLinhaColuna(offsetDe(RichEdit1->textCursor().selectionEnd()), l, c);
+}
+
+void TformPrincipal::irParaLinhaColuna(int l, int c) {
+  const int n = numeroLinhas();
+  auto comprimento = [this](int i) { return comprimentoLinha(i); };
+  const int offset = offsetLinhaColuna(l, c, n, comprimento);
+  const QTextDocument* d = RichEdit1->document();
+  const int fim = d->characterCount() - 1;
+  const int pos = posicaoWidget(
+      offset, n, comprimento, [d](int i) { return d->findBlockByNumber(i).position(); }, fim);
+  RichEdit1->setFocus();
+  QTextCursor cursor = RichEdit1->textCursor();
+  cursor.setPosition(pos);
+  RichEdit1->setTextCursor(cursor);
+}
+
+// ---------------------------------------------------------------------------
+// EditorDocumento.
+
+std::vector<std::string> TformPrincipal::linhasDocumento() const {
+  std::vector<std::string> r;
+  const int n = numeroLinhas();
+  r.reserve(static_cast<std::size_t>(std::max(0, n)));
+  QTextBlock b = RichEdit1->document()->firstBlock();
+  for (int i = 0; i < n && b.isValid(); ++i, b = b.next()) r.push_back(deQString(b.text()));
+  return r;
+}
+
+void TformPrincipal::carregaLinhas(const std::vector<std::string>& linhas) {
+  std::size_t total = 0;
+  for (const auto& l : linhas) total += l.size() + 1;
+  QString texto;
+  texto.reserve(static_cast<qsizetype>(total));
+  // Every line ends with its break, as in the file: the caret can stand after
+  // the last one, and a final empty line is kept.
+  for (const auto& l : linhas) {
+    texto += paraQString(l);
+    texto += QChar(u'\n');
+  }
+  RichEdit1->setPlainText(texto);
+  RichEdit1->document()->clearUndoRedoStacks();
+  RichEdit1->document()->setModified(false);
+}
+
+bool TformPrincipal::modificado() const { return RichEdit1->document()->isModified(); }
+void TformPrincipal::defineModificado(bool valor) { RichEdit1->document()->setModified(valor); }
+void TformPrincipal::defineTitulo(const std::string& titulo) { setWindowTitle(paraQString(titulo)); }
+void TformPrincipal::fechaJanela() { close(); }

@@ -1,0 +1,185 @@
+// The editor's main window: the document in a plain-text editor, the Braille
+// line of the caret line below it, the status bar with the caret position,
+// the menus and the tool bar. Handlers only read the components and call the
+// document and caret functions of brarquivo.h and brcursor.h.
+#pragma once
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStringList>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "brarquivo.h"
+#include "mensagens.h"
+
+// The document editor: plain text only, every line break one block. It keeps
+// the typing limit, makes pasted and dropped line ends plain blocks, and
+// reports its key, mouse and file-drop events to the window.
+class TEditorTexto : public QPlainTextEdit {
+ public:
+  explicit TEditorTexto(QWidget* pai = nullptr);
+
+  // Characters the user may type up to (a loaded text may be longer).
+  int limiteTexto = 0;
+
+  std::function<void(QKeyEvent*)> aoTeclaCima;
+  std::function<void()> aoClicar;
+  std::function<void(const QList<QUrl>&)> aoSoltarArquivos;
+
+  // True when inserting `tamanho` characters over the selection stays within
+  // the limit.
+  bool cabe(qsizetype tamanho) const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  bool canInsertFromMimeData(const QMimeData* origem) const override;
+  void insertFromMimeData(const QMimeData* origem) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+};
+
+class TformPrincipal : public QMainWindow, public EditorDocumento {
+ public:
+  explicit TformPrincipal(QWidget* pai = nullptr);
+  ~TformPrincipal() override;
+
+  // Components.
+  QClipboard* areaTransferencia = nullptr;
+  QToolBar* SpeedPanel;
+  TEditorTexto* RichEdit1;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label5;
+  QStatusBar* StatusBar1;
+  QLabel* painelStatus1;
+  QLabel* painelStatus2;
+  QMenuBar* MainMenu1;
+  QTimer* Timer1;
+  plataforma::EscolhaFonte FontDialog1;  // the font the font dialog starts from
+
+  // Tool buttons, left to right.
+  QToolButton *NewBnt, *OpenBtn, *SaveBtn, *PrintBtn, *VisuBtn, *CutBtn, *CopyBtn, *PasteBtn,
+      *fontBtn, *br15Btn, *pagBtn, *negBtn, *RecuoBnt, *naoFormBtn, *pAjuBtn, *ptinta, *b_centr,
+      *b_anot, *simbBtn, *perkBtn, *dicBtn, *ExitBtn;
+
+  // Menus and their items.
+  QMenu *Arquivo1, *Reabrir1, *Editar1, *Configurar1, *Graficos1, *EditorGrafico1, *Destaques1,
+      *SeparadorTextos1, *VarianteTipografica1, *Utilitarios1, *Ortografia1, *ManutencaoDicionario1,
+      *Ajuda1;
+  QAction *Novo1, *Abrir1, *N11, *N21, *N31, *N41, *N51, *Salvar1, *SalvarComo1, *Imprimir1,
+      *ImprimirBraille1, *BraillenoWord1, *Sair1;
+  QAction *Desfazer1, *Recortar1, *Copiar1, *CopiaremBraille1, *Colar1, *Procurar1,
+      *SubstituirPalavra, *SelecionarTudo1, *Dividirlinhasgrandes1, *Trechonoformatvel1,
+      *Recuode21, *Centrarlinhas1;
+  QAction *ParmetrosdaImpresso1, *ConfiguraMargem, *Fontenatela1, *Impressora1, *Diretorios1,
+      *VerificadorOrtogrfico1, *ModoRevisor1, *N5linhasBraille1, *SalvarConfigurao1,
+      *CarregarConfigurao1;
+  QAction *MiniOrvento1, *Selvra1, *Criargrficovazio1, *PaginaGrafica1, *Intercalargrfico1,
+      *Embutirgrfico1;
+  QAction *Quadrinhos1, *Grandeabrangncia1, *Mdiaabrangncia1, *Pequenaabrangncia1, *Variante1,
+      *Variante2, *Variante3, *Notadetranscrio1, *Pginaemtinta1;
+  QAction *InserodeSmbolos1, *DigitaoPerkins1, *extoparaTabela1, *Macroprocessador1,
+      *DigitaremBraille1, *ConverterparaformatoDOS1, *ConverterparaformatoWindows1,
+      *Eliminarformataes1, *minsculaMAISCULA1, *MAISCULAminscula1, *abeladeCaracteres1,
+      *CriarAnotacao1, *Folhearrevises1;
+  QAction *Carregardicionrio1, *Liberardicionrio1, *Verificarerro1, *Outrasalternativas1,
+      *Acrescentarpalavra1, *Inibirpalavra1;
+  QAction* Visualizar1;
+  QAction *Minimanual1, *Sobreoprograma1;
+
+  // Shared values of the window.
+  int linhasBrailleVisiveis = 1;
+  int rotuloBrailleAtual = 1;
+  std::array<QLabel*, 5> rotulosBraille{};
+  // The text limit the window sets on every activation.
+  static constexpr int limiteTextoEditor = 300000;
+
+  // Handlers.
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+  bool FormCloseQuery();
+  void Timer1Timer();
+  void RichEdit1KeyUp(QKeyEvent* e);
+  void RichEdit1MouseDown();
+  void soltaArquivos(const QList<QUrl>& urls);
+
+  void Novo1Click();
+  void Abrir1Click();
+  void Reabrir1Click();
+  void abreItemRecente(int k);
+  void Salvar1Click();
+  void SalvarComo1Click();
+  void Imprimir1Click();
+  void ImprimirBraille1Click();
+  void Sair1Click();
+  void Fontenatela1Click();
+  void Minimanual1Click();
+  void Sobreoprograma1Click();
+
+  // Caret services: lines and columns from 0, every line break two characters.
+  void posicaoLinhaColuna(int offset, int& linha, int& coluna) const;
+  void inicioSelecao(int& linha, int& coluna) const;
+  void fimSelecao(int& linha, int& coluna) const;
+  void irParaLinhaColuna(int linha, int coluna);
+
+  // The editor's lines: an empty document has none, and the empty block after
+  // the last line break is not a line.
+  int numeroLinhas() const;
+  int comprimentoLinha(int i) const;
+  std::string linha(int i) const;
+
+  // EditorDocumento.
+  std::vector<std::string> linhasDocumento() const override;
+  void carregaLinhas(const std::vector<std::string>& linhas) override;
+  bool modificado() const override;
+  void defineModificado(bool valor) override;
+  void defineTitulo(const std::string& titulo) override;
+  void fechaJanela() override;
+
+  // The caret's line and column counted from 1, for the status bar.
+  void posicaoCursorStatus(int& linha, int& coluna) const;
+  void atualizaStatus();
+  // The caret line's Braille in Label1, drawn as Braille cells.
+  void mostraBrailleLinhaCursor();
+
+  // The program's command line (the program sets it; the first argument
+  // names the document opened when the window is first shown).
+  QStringList argumentosPrograma;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+
+ private:
+  void criaMenus();
+  void criaBotoes();
+  void criaRotulos(QWidget* central);
+  int offsetDe(int posicaoWidget) const;
+  bool jaMostrada_ = false;
+};
+
+extern TformPrincipal* formPrincipal;
+
+// The text of printer-code bytes as Braille cells on screen.
+QString brailleNaTela(std::string_view codigoImpressora);

@@ -1,0 +1,57 @@
+#include "inicio.h"
+
+#include <QApplication>
+
+#include "arquivos.h"
+#include "brcodigo.h"
+#include "brvars.h"
+#include "formconta.h"
+#include "formimprime.h"
+#include "formprincipal.h"
+#include "formsplash.h"
+
+void iniciaModuloPrincipal() { dirPrograma = plataforma::diretorioAtual(); }
+
+TformPrincipal* criaJanelas(const QStringList& argumentos) {
+  QApplication::setApplicationName(QStringLiteral("Lumarel"));
+
+  // The main window first: its creation leaves the current directory as
+  // it was, so the paths below resolve against the folder of the start.
+  formPrincipal = new TformPrincipal;
+  formPrincipal->argumentosPrograma = argumentos;
+
+  // Program parameters (section LUMAREL), read where their settings
+  // window is created.
+  leConfigPrograma();
+  // The embosser (section IMPBRAILLE).
+  leConfigImpressora();
+  // The print dialog prints the editor's lines.
+  FormImprime = new TFormImprime;
+  FormImprime->setAttribute(Qt::WA_QuitOnClose, false);
+  FormImprime->linhasDocumento = [] {
+    return formPrincipal ? formPrincipal->linhasDocumento() : std::vector<std::string>{};
+  };
+  // The picture window.
+  FormSplash = new TFormSplash;
+  // The paths, against the current directory, and the printer code table
+  // they name: a missing table is reported at start.
+  leConfigDiretorios(plataforma::diretorioAtual());
+  carregaTabelaImpressora();
+  // The progress window of print jobs.
+  FormConta = new TFormConta;
+  FormConta->setAttribute(Qt::WA_QuitOnClose, false);
+  // The dictionary files (section DICIONARIO).
+  leConfigDicionario();
+  return formPrincipal;
+}
+
+void destroiJanelas() {
+  delete FormConta;
+  FormConta = nullptr;
+  delete FormImprime;
+  FormImprime = nullptr;
+  delete FormSplash;
+  FormSplash = nullptr;
+  delete formPrincipal;
+  formPrincipal = nullptr;
+}

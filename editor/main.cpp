@@ -1,0 +1,49 @@
+// The editor program: Braille documents written, translated and embossed.
+#include <QApplication>
+#include <QTimer>
+
+#include <QThread>
+
+#include "brcom.h"
+#include "brprint.h"
+#include "brvars.h"
+#include "formprincipal.h"
+#include "inicio.h"
+#include "servicoqt.h"
+
+int main(int argc, char** argv) {
+  iniciaModuloPrincipal();
+  QApplication app(argc, argv);
+  ServicoMensagensQt servico;
+  plataforma::instalaServicoMensagens(&servico);
+
+  TformPrincipal* principal = criaJanelas(QApplication::arguments());
+  principal->show();
+
+  // LUMAREL_CAPTURA=file.png: the window, with the caret on the first text
+  // line of the document, is saved as a picture and the program ends (for a
+  // look at the window without a person at the screen).
+  const QString captura = qEnvironmentVariable("LUMAREL_CAPTURA");
+  if (!captura.isEmpty()) {
+    QTimer::singleShot(700, principal, [principal, captura] {
+      principal->irParaLinhaColuna(3, 0);
+      principal->mostraBrailleLinhaCursor();
+      principal->atualizaStatus();
+      QApplication::exit(principal->grab().save(captura, "PNG") ? 0 : 1);
+    });
+  }
+  const int r = QApplication::exec();
+
+  // A job still embossing is cancelled and allowed to end: its worker may be
+  // waiting for a box that only this thread can show, so keep serving events.
+  encerrandoPrograma = true;
+  if (trabalhoImpressaoAtivo()) {
+    cancelaImpressao = true;
+    while (trabalhoImpressaoAtivo()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+      QThread::msleep(10);
+    }
+  }
+  plataforma::instalaServicoMensagens(nullptr);
+  return r;
+}

@@ -1,0 +1,408 @@
+#include "formprincipal.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+#include <chrono>
+#include <filesystem>
+
+#include "apoio_testes.h"
+#include "brcodigo.h"
+#include "brprint.h"
+#include "brvars.h"
+#include "cp1252.h"
+#include "formconta.h"
+#include "formimprime.h"
+#include "formsplash.h"
+#include "impressaotexto.h"
+#include "inicio.h"
+#include "perfil.h"
+#include "textoqt.h"
+
+using plataforma::Botao;
+using Linhas = std::vector<std::string>;
+
+namespace {
+
+std::string pastaDados() {
+  const char* d = std::getenv("LUMAREL_DATA_DIR");
+  return d ? d : ".";
+}
+
+class JanelaPrincipal : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    reiniciaVariaveis();
+    reiniciaArquivos();
+    dirPrograma = pasta.caminho();
+    janela = new TformPrincipal;
+    formPrincipal = janela;
+  }
+  void TearDown() override {
+    delete janela;
+    reiniciaVariaveis();
+    reiniciaArquivos();
+  }
+  std::string ini(const std::string& chave) {
+    return plataforma::lePerfil("LUMAREL", chave, "<falta>", 0, arquivoIni);
+  }
+  // Every widget position against the caret services.
+  void confereCursor() {
+    QTextDocument* d = janela->RichEdit1->document();
+    const int fim = d->characterCount() - 1;
+    for (int p = 0; p <= fim; ++p) {
+      QTextCursor c = janela->RichEdit1->textCursor();
+      c.setPosition(p);
+      janela->RichEdit1->setTextCursor(c);
+      int l = -1, col = -1;
+      janela->inicioSelecao(l, col);
+      EXPECT_EQ(l, c.blockNumber()) << p;
+      EXPECT_EQ(col, c.positionInBlock()) << p;
+      janela->irParaLinhaColuna(l, col);
+      EXPECT_EQ(janela->RichEdit1->textCursor().position(), p);
+      EXPECT_FALSE(janela->RichEdit1->textCursor().hasSelection());
+    }
+  }
+
+  apoio::WindowsTemporario windows;
+  apoio::PastaTemporaria pasta;
+  apoio::Mensagens mensagens;
+  TformPrincipal* janela = nullptr;
+};
+
+TEST_F(JanelaPrincipal, cursorContaQuebrasComoDoisSobreAcentosTabsELinhasVazias) {
+  const std::vector<Linhas> textos = {
+      {"ab", "cd"},
+      {"Não é"_cp, "\tação"_cp, "", "", "fim\t"},
+      {""},
+      {},
+  };
+  for (const auto& t : textos) {
+    janela->carregaLinhas(t);
+    EXPECT_EQ(janela->numeroLinhas(), static_cast<int>(t.size()));
+    EXPECT_EQ(janela->linhasDocumento(), t);
+    confereCursor();
+  }
+}
+
+TEST_F(JanelaPrincipal, servicosDoCursorNosCasosDoTexto) {
+  janela->carregaLinhas({"ab", "cd"});
+  struct Caso {
+    int offset, linha, coluna;
+  } casos[] = {{0, 0, 0}, {2, 0, 2}, {3, 0, 3}, {4, 1, 0}, {6, 1, 2}, {8, 2, 0}};
+  for (const auto& c : casos) {
+    int l = -1, col = -1;
+    janela->posicaoLinhaColuna(c.offset, l, col);
+    EXPECT_EQ(l, c.linha) << c.offset;
+    EXPECT_EQ(col, c.coluna) << c.offset;
+  }
+  janela->irParaLinhaColuna(1, 1);
+  EXPECT_EQ(janela->RichEdit1->textCursor().position(), 4);  // between c and d
+  EXPECT_FALSE(janela->RichEdit1->textCursor().hasSelection());
+
+  // The whole second line with its break.
+  QTextCursor c = janela->RichEdit1->textCursor();
+  c.setPosition(3);
+  c.setPosition(6, QTextCursor::KeepAnchor);
+  janela->RichEdit1->setTextCursor(c);
+  int l = -1, col = -1;
+  janela->inicioSelecao(l, col);
+  EXPECT_EQ(std::make_pair(l, col), std::make_pair(1, 0));
+  janela->fimSelecao(l, col);
+  EXPECT_EQ(std::make_pair(l, col), std::make_pair(2, 0));
+
+  // A column past the line goes on into the next lines.
+  janela->irParaLinhaColuna(0, 5);
+  EXPECT_EQ(janela->RichEdit1->textCursor().position(), 4);
+  janela->irParaLinhaColuna(7, 0);
+  EXPECT_EQ(janela->RichEdit1->textCursor().position(), 6);
+}
+
+TEST_F(JanelaPrincipal, textoDoEditorGuardaTodosOsBytes) {
+  std::string todos;
+  for (int b = 0; b < 256; ++b)
+    if (b != '\r' && b != '\n') todos += static_cast<char>(b);
+  const Linhas t{todos, "\xA0" "a\xA0", "", ""};
+  janela->carregaLinhas(t);
+  EXPECT_EQ(janela->linhasDocumento(), t);
+  EXPECT_FALSE(janela->modificado());
+  EXPECT_FALSE(janela->RichEdit1->document()->isUndoAvailable());
+}
+
+TEST_F(JanelaPrincipal, documentoVazioNaoTemLinhasEDigitarCriaUma) {
+  EXPECT_EQ(janela->numeroLinhas(), 0);
+  QTest::keyClicks(janela->RichEdit1, "abc");
+  EXPECT_EQ(janela->linhasDocumento(), Linhas{"abc"});
+  EXPECT_TRUE(janela->modificado());
+  QTest::keyClick(janela->RichEdit1, Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClicks(janela->RichEdit1, "d");
+  EXPECT_EQ(janela->linhasDocumento(), (Linhas{"abc", "d"}));
+}
+
+TEST_F(JanelaPrincipal, coladoComCrLfNaoCriaLinhasVazias) {
+  QApplication::clipboard()->setText(QStringLiteral("um\r\ndois\rtr\u00EAs\n"));
+  janela->RichEdit1->paste();
+  EXPECT_EQ(janela->linhasDocumento(), (Linhas{"um", "dois", "três"_cp}));
+}
+
+TEST_F(JanelaPrincipal, limiteValeParaDigitarNaoParaCarregar) {
+  janela->FormActivate();
+  const std::string grande(TformPrincipal::limiteTextoEditor + 10, 'x');
+  pasta.grava("grande.txt", grande + "\r\nfim");
+  ASSERT_TRUE(carregaArquivo(*janela, pasta.arquivo("grande.txt")));
+  EXPECT_EQ(janela->linhasDocumento(), (Linhas{grande, "fim"}));
+  janela->irParaLinhaColuna(1, 3);
+  QTest::keyClicks(janela->RichEdit1, "zz");
+  EXPECT_EQ(janela->linha(1), "fim");
+  QTest::keyClick(janela->RichEdit1, Qt::Key_Backspace);
+  EXPECT_EQ(janela->linha(1), "fi");
+}
+
+TEST_F(JanelaPrincipal, documentoDeVinteMegabytesCarregaInteiro) {
+  std::string conteudo;
+  const std::string linha = std::string(78, 'a') + "\r\n";
+  while (conteudo.size() < 20u * 1024 * 1024) conteudo += linha;
+  pasta.grava("vinte.txt", conteudo);
+  const auto inicio = std::chrono::steady_clock::now();
+  ASSERT_TRUE(carregaArquivo(*janela, pasta.arquivo("vinte.txt")));
+  const auto segundos =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+  EXPECT_EQ(janela->numeroLinhas(), static_cast<int>(conteudo.size() / linha.size()));
+  EXPECT_LT(segundos, 30.0);
+  nomeDocumento = pasta.arquivo("vinte.txt");
+  EXPECT_TRUE(salvaDocumento(*janela));
+  EXPECT_EQ(pasta.le("vinte.txt"), conteudo);
+}
+
+TEST_F(JanelaPrincipal, atalhosSemConflito) {
+  EXPECT_EQ(janela->Salvar1->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_EQ(janela->SubstituirPalavra->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+  EXPECT_EQ(janela->Trechonoformatvel1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+  EXPECT_EQ(janela->CopiaremBraille1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+  EXPECT_EQ(janela->Visualizar1->shortcut(), QKeySequence(Qt::Key_F9));
+  // No two items share a key.
+  std::map<QString, QString> dono;
+  for (QAction* a : janela->findChildren<QAction*>()) {
+    if (a->shortcut().isEmpty()) continue;
+    const QString k = a->shortcut().toString();
+    EXPECT_FALSE(dono.count(k)) << k.toStdString() << " " << a->text().toStdString();
+    dono[k] = a->text();
+  }
+  EXPECT_EQ(dono.size(), 19u);
+}
+
+TEST_F(JanelaPrincipal, comandosDeOutrasVersoesFicamDesligados) {
+  for (QAction* a : {janela->Visualizar1, janela->SubstituirPalavra, janela->CopiaremBraille1,
+                     janela->ParmetrosdaImpresso1, janela->BraillenoWord1, janela->Verificarerro1})
+    EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+  for (QToolButton* b : {janela->VisuBtn, janela->br15Btn, janela->perkBtn, janela->dicBtn})
+    EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
+  for (QAction* a : {janela->Novo1, janela->Abrir1, janela->Salvar1, janela->SalvarComo1,
+                     janela->Imprimir1, janela->ImprimirBraille1, janela->Sair1,
+                     janela->Fontenatela1, janela->Minimanual1, janela->Sobreoprograma1})
+    EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+  EXPECT_EQ(janela->Trechonoformatvel1->text(), textoqt::paraQString("Não &ajustar este trecho"_cp));
+  EXPECT_EQ(janela->CutBtn->toolTip(), textoqt::paraQString("Cortar seleção"_cp));
+}
+
+TEST_F(JanelaPrincipal, statusEBrailleDaLinhaClicada) {
+  configuracao.ambCode2 = plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg");
+  ASSERT_TRUE(carregaTabelaImpressora());
+  janela->carregaLinhas({"xyz", "a b"});
+  janela->resize(804, 518);
+  janela->show();
+  QTextCursor c = janela->RichEdit1->textCursor();
+  c.setPosition(6);
+  janela->RichEdit1->setTextCursor(c);
+  const QRect r = janela->RichEdit1->cursorRect();
+  QTest::mouseClick(janela->RichEdit1->viewport(), Qt::LeftButton, {}, r.center());
+  EXPECT_EQ(janela->painelStatus1->text(), QStringLiteral("   Lin 2   Col 3"));
+  // "a", a blank and "b": dot 1, an empty cell, dots 1 2.
+  EXPECT_EQ(janela->Label1->text(), QStringLiteral(u"\u2801\u2800\u2803"));
+  QTest::keyClick(janela->RichEdit1, Qt::Key_Home);
+  EXPECT_EQ(janela->painelStatus1->text(), QStringLiteral("   Lin 2   Col 1"));
+}
+
+TEST_F(JanelaPrincipal, linhaDeComandoCarregaSemTituloNemRecentes) {
+  pasta.grava("arg.txt", "do argumento\r\n");
+  janela->argumentosPrograma = {QStringLiteral("lumarel"), textoqt::paraQString(pasta.arquivo("arg.txt"))};
+  janela->show();
+  EXPECT_EQ(janela->linhasDocumento(), Linhas{"do argumento"});
+  EXPECT_EQ(nomeDocumento, pasta.arquivo("arg.txt"));
+  EXPECT_TRUE(janela->windowTitle().isEmpty() || janela->windowTitle() == QStringLiteral("Lumarel"));
+  EXPECT_EQ(ini("arq1"), "<falta>");
+  EXPECT_TRUE(janela->Timer1->isActive());
+  EXPECT_EQ(janela->Timer1->interval(), 1000);
+}
+
+TEST_F(JanelaPrincipal, temporizadorMostraEEscondeASplash) {
+  FormSplash = new TFormSplash;
+  janela->show();
+  janela->Timer1Timer();
+  EXPECT_TRUE(FormSplash->isVisible());
+  EXPECT_EQ(FormSplash->Lab_Versao->text(), QStringLiteral("v4.0"));
+  EXPECT_EQ(FormSplash->l_beta->text(), QStringLiteral("beta"));
+  EXPECT_EQ(janela->Timer1->interval(), 3000);
+  janela->Timer1Timer();
+  EXPECT_FALSE(FormSplash->isVisible());
+  EXPECT_FALSE(janela->Timer1->isActive());
+  // "Sobre o programa" shows it until a click on the picture.
+  janela->Sobreoprograma1Click();
+  EXPECT_TRUE(FormSplash->isVisible());
+  QTest::mouseClick(FormSplash->Image1, Qt::LeftButton);
+  EXPECT_FALSE(FormSplash->isVisible());
+  delete FormSplash;
+  FormSplash = nullptr;
+}
+
+TEST_F(JanelaPrincipal, fecharPerguntaQuandoAlteradoEGravaUltimoDir) {
+  nomeDocumento = pasta.arquivo("doc.txt");
+  janela->show();
+  QTest::keyClicks(janela->RichEdit1, "x");
+  mensagens.servico.respostasBotao.push_back(Botao::cancelar);
+  EXPECT_FALSE(janela->close());
+  EXPECT_TRUE(janela->isVisible());
+  EXPECT_EQ(ini("ultimoDir"), pasta.caminho());
+  // Exit, OK, then the close question, OK.
+  mensagens.esperaOk(2);
+  janela->Sair1Click();
+  EXPECT_FALSE(janela->isVisible());
+  EXPECT_EQ(mensagens.servico.textos(),
+            (std::vector<std::string>{"Fechando o programa, tudo foi salvo ?",
+                                      "Quer mesmo abandonar sem gravar ?",
+                                      "Fechando o programa, tudo foi salvo ?"}));
+}
+
+TEST_F(JanelaPrincipal, arquivosSoltosAbremSoOPrimeiro) {
+  pasta.grava("1.txt", "primeiro");
+  pasta.grava("2.txt", "segundo");
+  QMimeData dados;
+  dados.setUrls({QUrl::fromLocalFile(textoqt::paraQString(pasta.arquivo("1.txt"))),
+                 QUrl::fromLocalFile(textoqt::paraQString(pasta.arquivo("2.txt"))),
+                 QUrl::fromLocalFile(textoqt::paraQString(pasta.caminho()))});
+  QDropEvent evento(QPointF(10, 10), Qt::CopyAction, &dados, Qt::LeftButton, {});
+  // Straight to the window: without a drag in progress the application does
+  // not route a drop.
+  static_cast<QObject*>(janela)->event(&evento);
+  EXPECT_EQ(janela->linhasDocumento(), Linhas{"primeiro"});
+  EXPECT_EQ(nomeDocumento, pasta.arquivo("1.txt"));
+  EXPECT_EQ(janela->windowTitle(), textoqt::paraQString("Lumarel - " + pasta.arquivo("1.txt")));
+}
+
+TEST_F(JanelaPrincipal, recentesNoSubmenu) {
+  arquivosRecentes = {"/a/um.txt", "/b & c.txt", "", "", ""};
+  EXPECT_EQ(janela->N11->text(), QStringLiteral("1."));
+  janela->Reabrir1Click();
+  EXPECT_EQ(janela->N11->text(), QStringLiteral("/a/um.txt"));
+  EXPECT_EQ(janela->N21->text(), QStringLiteral("/b && c.txt"));
+  EXPECT_EQ(janela->N31->text(), QString());
+}
+
+TEST_F(JanelaPrincipal, ajudaAusenteEFonte) {
+  mensagens.esperaOk();
+  janela->Minimanual1Click();
+  EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{"Arquivo de ajuda não encontrado"_cp});
+  EXPECT_EQ(mensagens.servico.registro[0].tipo, plataforma::TipoMensagem::erro);
+
+  janela->FormActivate();
+  mensagens.servico.respostasFonte.push_back(plataforma::EscolhaFonte{"DejaVu Sans Mono", 14, true, false});
+  janela->Fontenatela1Click();
+  EXPECT_EQ(janela->RichEdit1->font().pointSize(), 14);
+  EXPECT_TRUE(janela->RichEdit1->font().bold());
+}
+
+TEST(ImpressaoTexto, cadaLinhaNumaLinhaImpressaComPaginas) {
+  apoio::PastaTemporaria pasta;
+  Linhas linhas;
+  for (int i = 0; i < 200; ++i) linhas.push_back("linha " + std::to_string(i) + "\tcom tab " + "ç"_cp);
+  QPrinter impressora(QPrinter::HighResolution);
+  impressora.setOutputFormat(QPrinter::PdfFormat);
+  impressora.setOutputFileName(textoqt::paraQString(pasta.arquivo("t.pdf")));
+  QFont f(QStringLiteral("DejaVu Sans Mono"));
+  f.setPixelSize(16);
+  ASSERT_TRUE(imprimeTexto(impressora, f, linhas));
+  const std::string pdf = pasta.le("t.pdf");
+  ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
+  std::size_t paginas = 0;
+  for (std::size_t p = pdf.find("/Type /Page"); p != std::string::npos; p = pdf.find("/Type /Page", p + 1))
+    if (pdf.compare(p, 12, "/Type /Pages") != 0) ++paginas;
+  EXPECT_GE(paginas, 3u);
+}
+
+// ---------------------------------------------------------------------------
+// The whole program start, and a document embossed from the editor.
+
+class Programa : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    reiniciaVariaveis();
+    reiniciaArquivos();
+  }
+  void TearDown() override {
+    destroiJanelas();
+    reiniciaVariaveis();
+    reiniciaArquivos();
+  }
+  apoio::WindowsTemporario windows;
+  apoio::PastaTemporaria pasta;
+  apoio::Mensagens mensagens;
+};
+
+TEST_F(Programa, janelasCriadasNaOrdemCadaUmaComSuaSecao) {
+  windows.gravaIni(
+      "[LUMAREL]\r\nmaxCarac=30\r\nquebraLin="_cp + "Não"_cp + "\r\nmaxCol=abc\r\narq1=/x/um.txt\r\n"
+      "ambCode2=" + plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") + "\r\n"
+      "[IMPBRAILLE]\r\nNomeArq=/dev/null\r\n[DICIONARIO]\r\nARQDIC=meu.dic\r\n");
+  dirPrograma = pastaDados();
+  TformPrincipal* p = criaJanelas({QStringLiteral("lumarel")});
+  ASSERT_EQ(p, formPrincipal);
+  EXPECT_EQ(configuracao.maxCarac, 30);
+  EXPECT_FALSE(configuracao.quebraLin);
+  EXPECT_EQ(configuracao.maxCol, 70);
+  EXPECT_EQ(arquivosRecentes[0], "/x/um.txt");
+  EXPECT_EQ(configuracao.NomeArq, "/dev/null");
+  EXPECT_EQ(configuracao.ARQDIC, "meu.dic");
+  EXPECT_EQ(configuracao.ambCode, plataforma::juntaCaminho(plataforma::diretorioAtual(), "ambcode.cfg"));
+  EXPECT_EQ(dirPrograma, pastaDados());
+  for (QWidget* w : std::initializer_list<QWidget*>{formPrincipal, FormImprime, FormSplash, FormConta})
+    ASSERT_NE(w, nullptr);
+  EXPECT_FALSE(FormImprime->isVisible());
+  EXPECT_FALSE(FormSplash->isVisible());
+  EXPECT_FALSE(FormConta->isVisible());
+  EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Lumarel"));
+}
+
+TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {
+  windows.gravaIni("[LUMAREL]\r\nambCode2=" + plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") +
+                   "\r\n");
+  criaJanelas({QStringLiteral("lumarel")});
+  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+  const std::string exemplo = plataforma::juntaCaminho(pastaDados(), "exemplo.txt");
+  mensagens.servico.respostasTexto.push_back(exemplo);
+  formPrincipal->Abrir1Click();
+  ASSERT_EQ(nomeDocumento, exemplo);
+
+  formPrincipal->ImprimirBraille1Click();
+  ASSERT_TRUE(FormImprime->isVisible());
+  const std::string saida = pasta.arquivo("exemplo.brl");
+  FormImprime->E_nomeArqPrt->setText(textoqt::paraQString(saida));
+  mensagens.esperaOk();  // the end of the job
+  FormImprime->b_imprimeClick();
+  aguardaFimImpressao();
+  QApplication::processEvents();
+  EXPECT_FALSE(FormImprime->isVisible());
+  EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{mensagemEnviado});
+
+  std::string esperado;
+  plataforma::leArquivo(std::string(LUMAREL_DIR_TESTES_EDITOR) + "/dourados/exemplo.brl", esperado);
+  const std::string obtido = pasta.le("exemplo.brl");
+  EXPECT_FALSE(obtido.empty());
+  EXPECT_EQ(obtido, esperado);
+  // What came out is kept beside the tests for a look when it differs.
+  if (obtido != esperado) plataforma::gravaArquivoSeguro("exemplo_obtido.brl", obtido);
+}
+
+}  // namespace
