@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "apoio_cups.h"
 #include "apoio_dispositivos.h"
 #include "apoio_testes.h"
 #include "arquivos.h"
@@ -28,20 +29,8 @@ class ServidorImpressaoTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // The fixture's folder; the environment may point elsewhere.
-    const char* pasta = std::getenv("LUMAREL_CUPSD_DIR");
-    pasta_ = pasta && *pasta ? pasta : LUMAREL_CUPSD_DIR;
-    if (pasta_.empty() || !plataforma::leArquivo(pasta_ + "/servidor", servidor_)) {
-      if (::access("/usr/sbin/cupsd", X_OK) != 0 && ::access("/usr/bin/cupsd", X_OK) != 0)
-        GTEST_SKIP() << "cupsd is not installed: the raw print job tests are skipped";
-      FAIL() << "cupsd is installed but the test print server is not running "
-                "(run these tests through ctest, whose fixture starts it)";
-    }
-    while (!servidor_.empty() && (servidor_.back() == '\n' || servidor_.back() == '\r'))
-      servidor_.pop_back();
-    variavel_.emplace("CUPS_SERVER", servidor_);
-    cupsSetServer(servidor_.c_str());
-    ::unsetenv("PRINTER");
-    ::unsetenv("LPDEST");
+    cups_.conecta();
+    if (IsSkipped() || HasFatalFailure()) return;
     reiniciaVariaveis();
     configuracao.Marca = "Index Basic";
     nomeImpressora = "lumarel_raw";
@@ -50,12 +39,11 @@ class ServidorImpressaoTest : public ::testing::Test {
   void TearDown() override {
     fechaDispositivo();
     reiniciaVariaveis();
-    cupsSetServer(nullptr);
   }
 
   // The bytes the server handed to the printer for a job, once it finished.
   std::optional<std::string> capturado(int trabalho) {
-    const std::string arquivo = pasta_ + "/captura/" + std::to_string(trabalho) + ".bin";
+    const std::string arquivo = cups_.pasta() + "/captura/" + std::to_string(trabalho) + ".bin";
     const auto fim = std::chrono::steady_clock::now() + 20s;
     std::string conteudo;
     while (std::chrono::steady_clock::now() < fim) {
@@ -75,9 +63,7 @@ class ServidorImpressaoTest : public ::testing::Test {
     return titulos;
   }
 
-  std::string pasta_;
-  std::string servidor_;
-  std::optional<apoio::Variavel> variavel_;
+  apoio::ServidorCups cups_;
 };
 
 TEST_F(ServidorImpressaoTest, TrabalhoRawRecebeOsBytesExatos) {
@@ -175,7 +161,7 @@ TEST_F(ServidorImpressaoTest, ImpressoraDeRedeRecebeTrabalhoRaw) {
   const auto antes = std::filesystem::current_path();
   std::filesystem::current_path(pasta.caminho());
   configuracao.Marca = "Puma 7";
-  const std::string nome = "\\\\" + servidor_ + "\\lumarel_raw";
+  const std::string nome = "\\\\" + cups_.servidor() + "\\lumarel_raw";
   const bool aberto = abreDispositivo(nome);
   std::filesystem::current_path(antes);
   ASSERT_TRUE(aberto);

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "apoio_cups.h"
 #include "apoio_dispositivos.h"
 #include "apoio_impressao.h"
 #include "apoio_testes.h"
@@ -27,20 +28,8 @@ using namespace std::chrono_literals;
 class ImpressaoNoServidor : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* servidor = std::getenv("LUMAREL_CUPSD_DIR");
-    pasta_ = servidor && *servidor ? servidor : LUMAREL_CUPSD_DIR;
-    if (pasta_.empty() || !plataforma::leArquivo(pasta_ + "/servidor", servidor_)) {
-      if (::access("/usr/sbin/cupsd", X_OK) != 0 && ::access("/usr/bin/cupsd", X_OK) != 0)
-        GTEST_SKIP() << "cupsd is not installed: the print server job test is skipped";
-      FAIL() << "cupsd is installed but the test print server is not running "
-                "(run these tests through ctest, whose fixture starts it)";
-    }
-    while (!servidor_.empty() && (servidor_.back() == '\n' || servidor_.back() == '\r'))
-      servidor_.pop_back();
-    variavel_.emplace("CUPS_SERVER", servidor_);
-    cupsSetServer(servidor_.c_str());
-    ::unsetenv("PRINTER");
-    ::unsetenv("LPDEST");
+    cups_.conecta();
+    if (IsSkipped() || HasFatalFailure()) return;
     reiniciaVariaveis();
     configuracao.Marca = "Index Basic";
     configuracao.ambCode2 = apoio::pastaDados() + "/ambcode2.cfg";
@@ -53,13 +42,12 @@ class ImpressaoNoServidor : public ::testing::Test {
     apoio::esperaFimDoTrabalho();
     fechaDispositivo();
     reiniciaVariaveis();
-    cupsSetServer(nullptr);
   }
 
   std::set<std::string> capturas() const {
     std::set<std::string> r;
     std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(pasta_ + "/captura", ec))
+    for (const auto& e : std::filesystem::directory_iterator(cups_.pasta() + "/captura", ec))
       r.insert(e.path().string());
     return r;
   }
@@ -79,9 +67,7 @@ class ImpressaoNoServidor : public ::testing::Test {
 
   apoio::PastaTemporaria pasta;
   apoio::Mensagens mensagens;
-  std::string pasta_;
-  std::string servidor_;
-  std::optional<apoio::Variavel> variavel_;
+  apoio::ServidorCups cups_;
 };
 
 TEST_F(ImpressaoNoServidor, DocumentoComGraficoChegaByteAByte) {
