@@ -24,8 +24,10 @@
 #include "brtraduz.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "brvisual.h"
 #include "formimprime.h"
 #include "formsplash.h"
+#include "formvisual.h"
 #include "impressaotexto.h"
 #include "textoqt.h"
 
@@ -33,16 +35,6 @@ using textoqt::deQString;
 using textoqt::paraQString;
 
 TformPrincipal* formPrincipal = nullptr;
-
-QString brailleNaTela(std::string_view codigoImpressora) {
-  QString r;
-  r.reserve(static_cast<qsizetype>(codigoImpressora.size()));
-  // Six-dot cells: dots 7 and 8 of the code are not embossed.
-  for (const char c : codigoImpressora)
-    r += QChar(static_cast<char16_t>(
-        0x2800 + (codigoImpressoraParaPontos[static_cast<unsigned char>(c)] & 0x3F)));
-  return r;
-}
 
 namespace {
 
@@ -232,6 +224,11 @@ void TformPrincipal::criaRotulos(QWidget* central) {
   Label5 = rotulo(verdeClaro, 24);
   for (QLabel* r : {Label2, Label3, Label4, Label5}) r->hide();
   rotulosBraille = {Label1, Label2, Label3, Label4, Label5};
+  rotulosBrailleQt = std::make_unique<RotulosBrailleQt>(rotulosBraille);
+  linhasBraille = std::make_unique<TLinhasBraille>(*rotulosBrailleQt);
+  linhasBraille->teclaSolta = [this] { RichEdit1KeyUp(nullptr); };
+  // A double click on a row starts six-key typing, which is not built yet.
+  ligaCliquesRotulos(rotulosBraille, [this](int k) { linhasBraille->rotuloClicado(k); }, {});
 }
 
 void TformPrincipal::criaMenus() {
@@ -348,7 +345,9 @@ void TformPrincipal::criaMenus() {
 
   Visualizar1 = MainMenu1->addAction(QStringLiteral("&Visualizar"));
   Visualizar1->setShortcut(QKeySequence(Qt::Key_F9));
-  Visualizar1->setEnabled(false);
+  connect(Visualizar1, &QAction::triggered, this, [this] { Visualizar1Click(); });
+  // The window holds the action so that F9 works wherever the focus is.
+  addAction(Visualizar1);
 
   Ajuda1 = MainMenu1->addMenu(QStringLiteral("&?"));
   Minimanual1 = item(Ajuda1, "&Ajuda");
@@ -367,6 +366,8 @@ void TformPrincipal::criaMenus() {
   liga(ImprimirBraille1, &TformPrincipal::ImprimirBraille1Click);
   liga(Sair1, &TformPrincipal::Sair1Click);
   liga(Fontenatela1, &TformPrincipal::Fontenatela1Click);
+  N5linhasBraille1->setCheckable(true);
+  liga(N5linhasBraille1, &TformPrincipal::N5linhasBraille1Click);
   liga(Minimanual1, &TformPrincipal::Minimanual1Click);
   liga(Sobreoprograma1, &TformPrincipal::Sobreoprograma1Click);
 
@@ -451,6 +452,8 @@ void TformPrincipal::criaBotoes() {
   liga(CopyBtn, [this] { RichEdit1->copy(); });
   liga(PasteBtn, [this] { RichEdit1->paste(); });
   liga(fontBtn, [this] { Fontenatela1Click(); });
+  liga(br15Btn, [this] { N5linhasBraille1Click(); });
+  liga(VisuBtn, [this] { Visualizar1Click(); });
   liga(ExitBtn, [this] { Sair1Click(); });
 }
 
@@ -468,8 +471,8 @@ void TformPrincipal::FormCreate() {
   setAcceptDrops(true);
   filaGraficos.clear();
   filaPosicoesGraficos.clear();
-  linhasBrailleVisiveis = 1;
-  rotuloBrailleAtual = 1;
+  linhasBraille->linhasBrailleVisiveis = 1;
+  linhasBraille->rotuloBrailleAtual = 1;
   // The editor ends where Label1 begins: the layout keeps it so.
 }
 
@@ -545,12 +548,13 @@ void TformPrincipal::soltaArquivos(const QList<QUrl>& urls) {
 // Editor events.
 
 void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) {
-  mostraBrailleLinhaCursor();
+  atualizaLinhasBraille();
   atualizaStatus();
 }
 
 void TformPrincipal::RichEdit1MouseDown() {
-  mostraBrailleLinhaCursor();
+  linhasBraille->cliqueEditor(RichEdit1->textCursor().blockNumber() + 1, numeroLinhas(),
+                              [this](int i) { return linha(i); });
   atualizaStatus();
 }
 
@@ -567,11 +571,21 @@ void TformPrincipal::atualizaStatus() {
   painelStatus1->setText(QStringLiteral("   Lin %1   Col %2").arg(l).arg(c));
 }
 
-void TformPrincipal::mostraBrailleLinhaCursor() {
-  const int i = RichEdit1->textCursor().blockNumber();
-  std::string braille;
-  traduzTexto(i < numeroLinhas() ? linha(i) : std::string(), braille);
-  Label1->setText(brailleNaTela(mapeiaImpressora(braille, tabelaImpressora)));
+void TformPrincipal::atualizaLinhasBraille() {
+  linhasBraille->atualizaLinhasBraille(RichEdit1->textCursor().blockNumber() + 1, numeroLinhas(),
+                                       [this](int i) { return linha(i); });
+}
+
+void TformPrincipal::N5linhasBraille1Click() {
+  linhasBraille->alternaUmaCincoLinhas();
+  N5linhasBraille1->setChecked(linhasBraille->linhasBrailleVisiveis == 5);
+}
+
+void TformPrincipal::Visualizar1Click() {
+  int l = 0;
+  int c = 0;
+  inicioSelecao(l, c);
+  if (geraVisualizacao(linhasDocumento(), l) && FormVisual) FormVisual->mostraVisualizacao();
 }
 
 // ---------------------------------------------------------------------------

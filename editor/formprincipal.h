@@ -18,10 +18,13 @@
 #include <QUrl>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "brarquivo.h"
+#include "brlinhasbraille.h"
+#include "rotulosbraille.h"
 #include "mensagens.h"
 
 // The document editor: plain text only, every line break one block. It keeps
@@ -104,10 +107,11 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   QAction* Visualizar1;
   QAction *Minimanual1, *Sobreoprograma1;
 
-  // Shared values of the window.
-  int linhasBrailleVisiveis = 1;
-  int rotuloBrailleAtual = 1;
+  // Shared values of the window. The Braille rows keep their own state
+  // (how many rows show, which one is the caret's) in linhasBraille.
   std::array<QLabel*, 5> rotulosBraille{};
+  std::unique_ptr<RotulosBrailleQt> rotulosBrailleQt;
+  std::unique_ptr<TLinhasBraille> linhasBraille;
   // The text limit the window sets on every activation.
   static constexpr int limiteTextoEditor = 300000;
 
@@ -131,6 +135,8 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void ImprimirBraille1Click();
   void Sair1Click();
   void Fontenatela1Click();
+  void N5linhasBraille1Click();
+  void Visualizar1Click();
   void Minimanual1Click();
   void Sobreoprograma1Click();
 
@@ -157,8 +163,8 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   // The caret's line and column counted from 1, for the status bar.
   void posicaoCursorStatus(int& linha, int& coluna) const;
   void atualizaStatus();
-  // The caret line's Braille in Label1, drawn as Braille cells.
-  void mostraBrailleLinhaCursor();
+  // The Braille rows after the text at the caret changed (keys and tools).
+  void atualizaLinhasBraille();
 
   // The program's command line (the program sets it; the first argument
   // names the document opened when the window is first shown).
@@ -180,6 +186,3 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
 };
 
 extern TformPrincipal* formPrincipal;
-
-// The text of printer-code bytes as Braille cells on screen.
-QString brailleNaTela(std::string_view codigoImpressora);

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "braillequt.h"
 #include "cp1252.h"
 #include "formprincipal.h"
 #include "textoqt.h"
@@ -53,7 +54,7 @@ QPixmap imagemSplash() {
   QFont braille(QStringLiteral("DejaVu Sans"));
   braille.setPixelSize(34);
   pintor.setFont(braille);
-  pintor.drawText(QRect(0, 105, largura, 50), Qt::AlignCenter, brailleNaTela("lumarel"));
+  pintor.drawText(QRect(0, 105, largura, 50), Qt::AlignCenter, braillequt::brailleParaTela("lumarel"));
 
   letra.setPixelSize(14);
   letra.setBold(false);

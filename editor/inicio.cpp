@@ -9,6 +9,7 @@
 #include "formimprime.h"
 #include "formprincipal.h"
 #include "formsplash.h"
+#include "formvisual.h"
 
 void iniciaModuloPrincipal() { dirPrograma = plataforma::diretorioAtual(); }
 
@@ -25,6 +26,18 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   leConfigPrograma();
   // The embosser (section IMPBRAILLE).
   leConfigImpressora();
+  // The Braille preview, which leads back to the editor's lines.
+  FormVisual = new TFormVisual;
+  FormVisual->setAttribute(Qt::WA_QuitOnClose, false);
+  FormVisual->numeroLinhasDocumento = [] { return formPrincipal ? formPrincipal->numeroLinhas() : 0; };
+  FormVisual->irParaLinhaColuna = [](int l, int c) {
+    if (!formPrincipal) return;
+    formPrincipal->activateWindow();
+    formPrincipal->irParaLinhaColuna(l, c);
+  };
+  FormVisual->insereLinhaDocumento = [](int i, const std::string& texto) {
+    if (formPrincipal) insereLinhaNoEditor(formPrincipal->RichEdit1, i, texto);
+  };
   // The print dialog prints the editor's lines.
   FormImprime = new TFormImprime;
   FormImprime->setAttribute(Qt::WA_QuitOnClose, false);
@@ -46,6 +59,8 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
 }
 
 void destroiJanelas() {
+  delete FormVisual;
+  FormVisual = nullptr;
   delete FormConta;
   FormConta = nullptr;
   delete FormImprime;

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   if (!captura.isEmpty()) {
     QTimer::singleShot(700, principal, [principal, captura] {
       principal->irParaLinhaColuna(3, 0);
-      principal->mostraBrailleLinhaCursor();
+      principal->atualizaLinhasBraille();
       principal->atualizaStatus();
       QApplication::exit(principal->grab().save(captura, "PNG") ? 0 : 1);
     });

@@ -485,11 +485,41 @@ bool geraRascunho(const std::vector<std::string>& linhas, int linhaCursor, int& 
   return true;
 }
 
+namespace {
+
+// A single-line pass writes a scratch file of its own beside the draft file
+// and removes it afterwards: the draft of the last document pass stays what
+// the preview, its way back to the document and a print job read.
+class RascunhoDeUmaLinha {
+ public:
+  RascunhoDeUmaLinha() : rascunho_(nomeArquivoRascunho()) { configuracao.arqTrab = rascunho_ + ".linha"; }
+  ~RascunhoDeUmaLinha() {
+    if (rascunhoAberto()) fechaRascunho();
+    if (criado_) {
+      std::error_code ec;
+      std::filesystem::remove(plataforma::caminhoSistema(configuracao.arqTrab), ec);
+    }
+    configuracao.arqTrab = rascunho_;
+  }
+  // The scratch file exists now and is to be removed at the end.
+  void criado() { criado_ = true; }
+  RascunhoDeUmaLinha(const RascunhoDeUmaLinha&) = delete;
+  RascunhoDeUmaLinha& operator=(const RascunhoDeUmaLinha&) = delete;
+
+ private:
+  std::string rascunho_;
+  bool criado_ = false;
+};
+
+}  // namespace
+
 bool traduzLinha(std::string_view linha, std::string& saida) {
+  RascunhoDeUmaLinha arquivoProprio;
   if (!abreRascunho()) {
     plataforma::mostraErro(mensagemErroRascunho);
     return false;
   }
+  arquivoProprio.criado();
   paginaInicial = 1;
   paginaFinal = 9999;
   iniciaPasso(false);

@@ -17,6 +17,7 @@
 #include "formconta.h"
 #include "formimprime.h"
 #include "formsplash.h"
+#include "formvisual.h"
 #include "impressaotexto.h"
 #include "inicio.h"
 #include "perfil.h"
@@ -195,15 +196,18 @@ TEST_F(JanelaPrincipal, atalhosSemConflito) {
 }
 
 TEST_F(JanelaPrincipal, comandosDeOutrasVersoesFicamDesligados) {
-  for (QAction* a : {janela->Visualizar1, janela->SubstituirPalavra, janela->CopiaremBraille1,
+  for (QAction* a : {janela->SubstituirPalavra, janela->CopiaremBraille1,
                      janela->ParmetrosdaImpresso1, janela->BraillenoWord1, janela->Verificarerro1})
     EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-  for (QToolButton* b : {janela->VisuBtn, janela->br15Btn, janela->perkBtn, janela->dicBtn})
+  for (QToolButton* b : {janela->perkBtn, janela->dicBtn})
     EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
   for (QAction* a : {janela->Novo1, janela->Abrir1, janela->Salvar1, janela->SalvarComo1,
                      janela->Imprimir1, janela->ImprimirBraille1, janela->Sair1,
-                     janela->Fontenatela1, janela->Minimanual1, janela->Sobreoprograma1})
+                     janela->Fontenatela1, janela->Minimanual1, janela->Sobreoprograma1,
+                     janela->Visualizar1, janela->N5linhasBraille1})
     EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+  for (QToolButton* b : {janela->VisuBtn, janela->br15Btn})
+    EXPECT_TRUE(b->isEnabled()) << b->toolTip().toStdString();
   EXPECT_EQ(janela->Trechonoformatvel1->text(), textoqt::paraQString("Não &ajustar este trecho"_cp));
   EXPECT_EQ(janela->CutBtn->toolTip(), textoqt::paraQString("Cortar seleção"_cp));
 }
@@ -367,8 +371,10 @@ TEST_F(Programa, janelasCriadasNaOrdemCadaUmaComSuaSecao) {
   EXPECT_EQ(configuracao.ARQDIC, "meu.dic");
   EXPECT_EQ(configuracao.ambCode, plataforma::juntaCaminho(plataforma::diretorioAtual(), "ambcode.cfg"));
   EXPECT_EQ(dirPrograma, pastaDados());
-  for (QWidget* w : std::initializer_list<QWidget*>{formPrincipal, FormImprime, FormSplash, FormConta})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{formPrincipal, FormVisual, FormImprime, FormSplash, FormConta})
     ASSERT_NE(w, nullptr);
+  EXPECT_FALSE(FormVisual->isVisible());
   EXPECT_FALSE(FormImprime->isVisible());
   EXPECT_FALSE(FormSplash->isVisible());
   EXPECT_FALSE(FormConta->isVisible());
@@ -403,6 +409,40 @@ TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {
   EXPECT_EQ(obtido, esperado);
   // What came out is kept beside the tests for a look when it differs.
   if (obtido != esperado) plataforma::gravaArquivoSeguro("exemplo_obtido.brl", obtido);
+}
+
+TEST_F(Programa, previewOfTheExampleLeadsBackToTheCaretLine) {
+  windows.gravaIni("[LUMAREL]\r\nambCode2=" + plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") +
+                   "\r\n");
+  criaJanelas({QStringLiteral("lumarel")});
+  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+  const std::string exemplo = plataforma::juntaCaminho(pastaDados(), "exemplo.txt");
+  mensagens.servico.respostasTexto.push_back(exemplo);
+  formPrincipal->Abrir1Click();
+  ASSERT_EQ(nomeDocumento, exemplo);
+  formPrincipal->show();
+
+  // Five Braille rows around the caret, the caret's row in the middle of
+  // the view once it moved there.
+  formPrincipal->N5linhasBraille1Click();
+  EXPECT_TRUE(formPrincipal->Label5->isVisibleTo(formPrincipal));
+  formPrincipal->irParaLinhaColuna(12, 0);
+  formPrincipal->atualizaLinhasBraille();
+  EXPECT_FALSE(formPrincipal->Label1->text().isEmpty());
+
+  // F9: the whole document is translated for the preview, which opens on the
+  // caret line's draft line; Enter goes back to that document line.
+  formPrincipal->Visualizar1Click();
+  ASSERT_TRUE(FormVisual->isVisible());
+  ASSERT_FALSE(FormVisual->visual.linhas.empty());
+  EXPECT_EQ(FormVisual->ListBoxVisual->currentIndex().row(), FormVisual->visual.selecaoInicial());
+  EXPECT_EQ(FormVisual->visual.linhaCursor, linhaRascunhoCursor);
+  formPrincipal->irParaLinhaColuna(0, 0);
+  QTest::keyClick(FormVisual->ListBoxVisual, Qt::Key_Return);
+  int l = -1, c = -1;
+  formPrincipal->inicioSelecao(l, c);
+  EXPECT_EQ(l, 12);
+  EXPECT_EQ(c, 0);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -292,14 +295,51 @@ TEST_F(Gerador, DiskErrorsAreReported) {
 
 TEST_F(Gerador, WriteErrorIsNotSuccess) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  mensagens.esperaOk(2);
+  mensagens.esperaOk();
   configuracao.arqTrab = "/dev/full";
   int linha = 0;
   EXPECT_FALSE(geraRascunho(Linhas(2000, "uma linha de texto"), 0, linha, false));
+  EXPECT_EQ(mensagens.servico.textos(), (Linhas{mensagemErroRascunho}));
+}
+
+// The single-line pass writes a file of its own beside the draft; a write
+// that does not reach the disk is made here by a file size limit of 0 bytes.
+TEST_F(Gerador, SingleLineWriteErrorIsNotSuccess) {
+  mensagens.esperaOk();
+  rlimit antes{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
+  const auto sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit zero = antes;
+  zero.rlim_cur = 0;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &zero), 0);
   std::string saida = "antes";
-  EXPECT_FALSE(traduzLinha("a", saida));
+  const bool ok = traduzLinha("a", saida);
+  setrlimit(RLIMIT_FSIZE, &antes);
+  std::signal(SIGXFSZ, sinalAntes);
+  EXPECT_FALSE(ok);
   EXPECT_EQ(saida, "antes");
-  EXPECT_EQ(mensagens.servico.textos(), (Linhas{mensagemErroRascunho, mensagemErroRascunho}));
+  EXPECT_EQ(mensagens.servico.textos(), (Linhas{mensagemErroRascunho}));
+}
+
+// What the preview, its line map and a print job read is the draft of the
+// last document pass: a single-line translation in between changes none of it.
+TEST_F(Gerador, SingleLineLeavesTheDraftAndTheLineMapAlone) {
+  const Linhas documento{"Primeira linha.", "", "Segunda linha."};
+  const Linhas rascunho = gera(documento, 2);
+  const std::vector<int> mapa = mapaLinhas;
+  std::string saida;
+  ASSERT_TRUE(traduzLinha("Outra coisa", saida));
+  EXPECT_EQ(saida, "{outra coisa");
+  ASSERT_TRUE(traduzLinha(Linhas{"x"}, 0, saida));
+  EXPECT_EQ(configuracao.arqTrab, pasta.arquivo("rascunho.txt"));
+  Linhas depois;
+  ASSERT_TRUE(leRascunho(depois));
+  EXPECT_EQ(depois, rascunho);
+  EXPECT_EQ(mapaLinhas, mapa);
+  // Nothing of the single-line pass is left in the folder.
+  int arquivos = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(pasta.caminho())) ++arquivos;
+  EXPECT_EQ(arquivos, 1);
 }
 
 TEST_F(Gerador, SingleLine) {

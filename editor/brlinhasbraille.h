@@ -1,0 +1,67 @@
+// The Braille rows under the editor: the translation of the caret's line, and
+// on request of the four lines around it, in the bytes the embosser gets.
+// Knows no widget: the rows are reached through SaidaLinhasBraille and the
+// document through its line count and a line reader, so the refresh after a
+// keystroke touches only the lines it shows.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Where the rows go (row 1 is the lowest, just above the status bar; row 5
+// the highest).
+class SaidaLinhasBraille {
+ public:
+  virtual ~SaidaLinhasBraille() = default;
+  // The row's text: printer-code bytes, one per cell.
+  virtual void textoRotulo(int rotulo, const std::string& codigoImpressora) = 0;
+  // The caret row is aqua, the others money green.
+  virtual void corRotulo(int rotulo, bool linhaCursor) = 0;
+  virtual void rotuloVisivel(int rotulo, bool visivel) = 0;
+};
+
+// The document as the view reads it: line i counted from 0.
+using LeitorLinha = std::function<std::string(int)>;
+
+// A document line's row: its translation (traduzTexto, untrimmed) mapped
+// through tabelaImpressora as the table holds now.
+std::string linhaBrailleImpressora(std::string_view linha);
+
+class TLinhasBraille {
+ public:
+  explicit TLinhasBraille(SaidaLinhasBraille& saida);
+
+  static constexpr int totalRotulos = 5;
+
+  int linhasBrailleVisiveis = 1;  // 1 or 5
+  int rotuloBrailleAtual = 1;     // the row that shows the caret's line
+  int ultimaLinhaBraille = 0;     // caret line (from 1) at the last refresh; -1 forces all rows
+
+  // Run at the end of marcaLinhaBraille: the editor's key-release handler,
+  // which refreshes the rows and the status bar.
+  std::function<void()> teclaSolta;
+
+  // Refresh after a key or a tool changed the text at the caret. linhaCursor
+  // counts from 1. While the caret stays on one line only the caret row is
+  // translated again; otherwise every row, hidden ones too.
+  void atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha);
+
+  // A click in the editor: only row 1 gets the caret line's Braille; the
+  // other rows and ultimaLinhaBraille stay.
+  void cliqueEditor(int linhaCursor, int numeroLinhas, const LeitorLinha& linha);
+
+  // Rows 2..5 shown only with five rows, the caret row aqua and the rest
+  // green; then a forced refresh through teclaSolta.
+  void marcaLinhaBraille();
+
+  // A click on row k (1..5) makes it the caret row.
+  void rotuloClicado(int rotulo);
+
+  // F5 and the "1/5" button: one row <-> five rows, the caret row back to 1.
+  void alternaUmaCincoLinhas();
+
+ private:
+  SaidaLinhasBraille& saida_;
+};

@@ -1,0 +1,37 @@
+// The Braille rows under the editor on Qt labels: the texts of the line view
+// (brlinhasbraille.h) drawn as Braille cells, the caret row aqua and the
+// others money green.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "brlinhasbraille.h"
+
+// The caret row's and the other rows' background.
+inline const QColor corLinhaCursorBraille(0, 255, 255);
+inline const QColor corOutrasLinhasBraille(192, 220, 192);
+
+class RotulosBrailleQt : public SaidaLinhasBraille {
+ public:
+  // Label1 (lowest) .. Label5 (highest); each gets plain text (an "&" is a
+  // character, never an accelerator), the Braille font and a filled background.
+  explicit RotulosBrailleQt(const std::array<QLabel*, 5>& rotulos);
+
+  void textoRotulo(int rotulo, const std::string& codigoImpressora) override;
+  void corRotulo(int rotulo, bool linhaCursor) override;
+  void rotuloVisivel(int rotulo, bool visivel) override;
+
+  QLabel* rotulo(int k) const { return rotulos_[static_cast<std::size_t>(k - 1)]; }
+
+ private:
+  std::array<QLabel*, 5> rotulos_;
+};
+
+// Clicks on the rows: a click (left button released over row k) calls
+// clique(k), a double click on any row duploClique().
+void ligaCliquesRotulos(const std::array<QLabel*, 5>& rotulos, std::function<void(int)> clique,
+                        std::function<void()> duploClique);
