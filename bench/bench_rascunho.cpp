@@ -37,14 +37,7 @@ std::vector<std::string> documentoGrande(std::size_t& bytes) {
       linhas.push_back("<F+>");
     }
     // The editor's lines are short: a paragraph arrives as several lines.
-    const std::string& paragrafo = texto.linhas[i];
-    std::size_t inicio = 0;
-    while (inicio < paragrafo.size()) {
-      std::size_t fim = inicio + 70 < paragrafo.size() ? paragrafo.rfind(' ', inicio + 70) : paragrafo.size();
-      if (fim == std::string::npos || fim <= inicio) fim = std::min(paragrafo.size(), inicio + 70);
-      linhas.push_back(paragrafo.substr(inicio, fim - inicio));
-      inicio = fim;
-    }
+    acrescentaLinhasEditor(texto.linhas[i], linhas);
     linhas.emplace_back();
   }
   for (const auto& l : linhas) bytes += l.size() + 2;

@@ -28,13 +28,7 @@ std::vector<std::string> documento() {
   const TextoGerado texto = geraTextoPortugues(std::size_t{190} << 10);
   std::vector<std::string> linhas;
   for (const auto& paragrafo : texto.linhas) {
-    std::size_t inicio = 0;
-    while (inicio < paragrafo.size()) {
-      std::size_t fim = inicio + 70 < paragrafo.size() ? paragrafo.rfind(' ', inicio + 70) : paragrafo.size();
-      if (fim == std::string::npos || fim <= inicio) fim = std::min(paragrafo.size(), inicio + 70);
-      linhas.push_back(paragrafo.substr(inicio, fim - inicio));
-      inicio = fim;
-    }
+    acrescentaLinhasEditor(paragrafo, linhas);
     linhas.emplace_back();
   }
   return linhas;

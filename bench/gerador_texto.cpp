@@ -1,5 +1,6 @@
 #include "gerador_texto.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <string_view>
@@ -144,4 +145,16 @@ TextoGerado geraTextoPortugues(std::size_t bytesMinimos, std::uint32_t semente) 
     t.bytes += t.linhas.back().size();
   }
   return t;
+}
+
+void acrescentaLinhasEditor(const std::string& paragrafo, std::vector<std::string>& linhas,
+                            std::size_t largura) {
+  std::size_t inicio = 0;
+  while (inicio < paragrafo.size()) {
+    std::size_t fim = inicio + largura < paragrafo.size() ? paragrafo.rfind(' ', inicio + largura)
+                                                          : paragrafo.size();
+    if (fim == std::string::npos || fim <= inicio) fim = std::min(paragrafo.size(), inicio + largura);
+    linhas.push_back(paragrafo.substr(inicio, fim - inicio));
+    inicio = fim;
+  }
 }

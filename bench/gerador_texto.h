@@ -17,3 +17,8 @@ struct TextoGerado {
 
 // At least bytesMinimos bytes of text; the same seed gives the same text.
 TextoGerado geraTextoPortugues(std::size_t bytesMinimos, std::uint32_t semente = 20240611);
+
+// A paragraph as the editor holds it: lines cut at a blank near `largura`
+// characters, appended to `linhas`.
+void acrescentaLinhasEditor(const std::string& paragrafo, std::vector<std::string>& linhas,
+                            std::size_t largura = 70);

@@ -20,15 +20,7 @@ lumarel_teste_qt(testes_formimprime
   LIBS lumarel_impressao_qt lumarel_apoio_testes Qt6::Test)
 
 # A whole job through the private print server of the raw-job tests.
-add_executable(testes_impressao_cups tests/brprint_cups_test.cpp)
-target_link_libraries(testes_impressao_cups PRIVATE lumarel_impressao lumarel_apoio_testes
-  GTest::gtest GTest::gtest_main)
-add_dependencies(testes_impressao_cups lumarel_data)
-target_compile_definitions(testes_impressao_cups PRIVATE LUMAREL_CUPSD_DIR="${LUMAREL_CUPSD_DIR}")
-gtest_discover_tests(testes_impressao_cups WORKING_DIRECTORY ${LUMAREL_BIN_DIR}
-  PROPERTIES FIXTURES_REQUIRED cupsd RESOURCE_LOCK cupsd
-  ENVIRONMENT "LUMAREL_DATA_DIR=${LUMAREL_BIN_DIR}"
-  DISCOVERY_MODE PRE_TEST)
+lumarel_teste_cups(testes_impressao_cups SOURCES tests/brprint_cups_test.cpp LIBS lumarel_impressao)
 target_compile_definitions(testes_impressao PRIVATE
   LUMAREL_DIR_TESTES_IMPRESSAO="${CMAKE_CURRENT_SOURCE_DIR}/tests")
 target_compile_definitions(testes_impressao_cups PRIVATE
