@@ -195,7 +195,7 @@ void graficoEmbutido(char tipo, const std::string& posicao, const std::string& n
 bool comandoGrafico(int indice, const std::string& linha) {
   fechaParagrafoJuntado();
   if (linha.size() < 4 || linha.back() != '>') {
-    plataforma::mostraErro(mensagemComandoGrafico(indice));
+    plataforma::mostraMensagem(mensagemComandoGrafico(indice));
     return false;
   }
   const char tipo = linha[2];
@@ -203,7 +203,7 @@ bool comandoGrafico(int indice, const std::string& linha) {
   // Between the kind and the final ">".
   const std::string_view resto = apara(std::string_view(linha).substr(3, linha.size() - 4));
   if (resto.empty()) {
-    plataforma::mostraErro(mensagemComandoGrafico(indice));
+    plataforma::mostraMensagem(mensagemComandoGrafico(indice));
     return false;
   }
   std::string posicao = " ";
@@ -222,7 +222,7 @@ bool comandoGrafico(int indice, const std::string& linha) {
       posicao = " ";
       nome = resto;
     } else {
-      plataforma::mostraErro(mensagemComandoGrafico(indice));
+      plataforma::mostraMensagem(mensagemComandoGrafico(indice));
       return false;
     }
   }
@@ -245,7 +245,7 @@ bool comandoMargem(int indice, const std::string& linha) {
   if (!bufferParagrafo.empty()) emiteParagrafo(true);
   std::string prefixo = linha.substr(2);
   if (prefixo.empty() || prefixo.back() != '>') {
-    plataforma::mostraErro(mensagemComandoGrafico(indice));
+    plataforma::mostraMensagem(mensagemComandoGrafico(indice));
     return false;
   }
   prefixo.pop_back();
@@ -408,7 +408,7 @@ void acrescentaTexto(std::string linha) {
 bool interpretaComando(int indice, const std::string& linha) {
   if (linha.size() == 1) {
     // A lone "<" is taken for a graphic line that lost its name.
-    plataforma::mostraErro(mensagemComandoGrafico(indice));
+    plataforma::mostraMensagem(mensagemComandoGrafico(indice));
     return false;
   }
   const char letra = maiusculaAscii(linha[1]);

@@ -69,5 +69,6 @@ void emiteGraficos();
 // Nothing is written on the current page yet and it is a front page.
 bool noTopoPaginaFrente();
 
-// The box of a malformed graphic or margin markup on document line indice.
+// The text of the plain message box of a malformed graphic or margin markup
+// on document line indice.
 std::string mensagemComandoGrafico(int indice);

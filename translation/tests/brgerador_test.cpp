@@ -193,6 +193,12 @@ TEST_F(Gerador, Graphics) {
        {"<G* /dev/zero>"}, {d + "/dev/zero", tracos}},
       {"a missing file reserves nothing", [] { configuracao.tipoTratGrafico = 0; },
        {"<G* falta.grb>"}, {d + "falta.grb", tracos}},
+      {"reserved lines run past the page length, the next line starts a page",
+       [] { configuracao.tipoTratGrafico = 0; configuracao.maxLin = 3; },
+       {"<F->", "a", "b", "<G* fig.grb>", "c"}, {"a", "b", d + "fig.grb", reserva, reserva, reserva, tracos, "c", tracos}},
+      {"an inline graphic on a fresh page takes the place of its header",
+       [] { configuracao.tipoTratGrafico = 0; configuracao.comTitulo = true; },
+       {"<G+ fig.grb>", "a"}, {d + "fig.grb", "a", tracos}},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -229,6 +235,8 @@ TEST_F(Gerador, MalformedMarkupShowsItsLineAndBecomesText) {
     EXPECT_EQ(gera(c.documento), esperado);
     EXPECT_EQ(mensagens.servico.textos(),
               (Linhas{"Comando gráfico inválido na linha "_cp + esperados[k] + "."}));
+    // A plain message box, not an error box: the pass goes on.
+    for (const auto& caixa : mensagens.servico.registro) EXPECT_EQ(caixa.tipo, plataforma::TipoMensagem::simples);
     ++k;
   }
 }
