@@ -96,16 +96,18 @@ const std::array<unsigned char, 64>& celulasDoCodigo(bool brailleAntigo) {
 std::string linhaFaixaGrafica(const TMatrizPontos& matriz, int y0,
                               const std::array<unsigned char, 64>& celulas,
                               const TTabelaImpressora& tabela) {
+  // Like column 300, row 300 is never embossed, whichever band reaches it.
+  const auto ponto = [&matriz](int x, int y) { return y < tamanhoMatriz - 1 && matriz.le(x, y); };
   std::string linha(celulasPorFaixa, ' ');
   for (int i = 0; i < celulasPorFaixa; ++i) {
     const int x = 2 * i;
     int mascara = 0;
-    if (matriz.le(x, y0)) mascara |= 1;
-    if (matriz.le(x, y0 + 1)) mascara |= 2;
-    if (matriz.le(x, y0 + 2)) mascara |= 4;
-    if (matriz.le(x + 1, y0)) mascara |= 8;
-    if (matriz.le(x + 1, y0 + 1)) mascara |= 16;
-    if (matriz.le(x + 1, y0 + 2)) mascara |= 32;
+    if (ponto(x, y0)) mascara |= 1;
+    if (ponto(x, y0 + 1)) mascara |= 2;
+    if (ponto(x, y0 + 2)) mascara |= 4;
+    if (ponto(x + 1, y0)) mascara |= 8;
+    if (ponto(x + 1, y0 + 1)) mascara |= 16;
+    if (ponto(x + 1, y0 + 2)) mascara |= 32;
     linha[static_cast<std::size_t>(i)] =
         static_cast<char>(tabela[celulas[static_cast<std::size_t>(mascara)]]);
   }
@@ -264,9 +266,10 @@ bool TImprPagina::imprimePaginaMista() {
     if (temGrafico_[i]) {
       if (faixas_[i] > 0 && ok) {
         // The bands begin at the row the graphic was placed at; bands below
-        // the last row that goes out could only feed blank paper.
+        // the last row that goes out (299) could only feed blank paper.
         y = linhaY_[i];
-        const int cabem = y < tamanhoMatriz - 1 ? (tamanhoMatriz - 2 - y) / 3 + 1 : 0;
+        const int ultimaLinha = tamanhoMatriz - 2;
+        const int cabem = y <= ultimaLinha ? (ultimaLinha - y) / 3 + 1 : 0;
         const int faixas = std::min(faixas_[i], cabem);
         if (faixas > 0) ok = imprimeFaixaGrafica(faixas, y);
       }

@@ -71,7 +71,8 @@ inline constexpr int celulasPorFaixa = 150;
 // One band of the graphic-mode stream: the 150 cells of matrix rows y0 to
 // y0 + 2 (cell i covers columns 2i and 2i + 1), each the printer byte of its
 // dot mask through `celulas` (the cell table of the code in use) and
-// `tabela`; every trailing byte of value 32 or less removed; then CR LF.
+// `tabela`; row 300 never goes out; every trailing byte of value 32 or less
+// removed; then CR LF.
 std::string linhaFaixaGrafica(const TMatrizPontos& matriz, int y0,
                               const std::array<unsigned char, 64>& celulas,
                               const TTabelaImpressora& tabela);

@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "brprint.h"
@@ -69,7 +70,9 @@ TFormImprime::TFormImprime(QWidget* pai) : QWidget(pai, Qt::Dialog) {
 
 void TFormImprime::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
-  FormShow();
+  // A window restored from the task bar is shown again by the window system
+  // (a spontaneous event): the name the user typed stays.
+  if (!evento->spontaneous()) FormShow();
 }
 
 void TFormImprime::FormShow() { E_nomeArqPrt->setText(textoqt::paraQString(configuracao.NomeArq)); }

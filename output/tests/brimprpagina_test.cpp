@@ -388,12 +388,25 @@ TEST_F(Renderizador, PaginaMistaDoisGraficos) {
       {"a graphic that ends the page",
        {"T", diretiva("", "seis.grb")},
        {"T", "\r\n", esc1, faixaDeUmaCelula(7), faixaDeUmaCelula(7), escFim, "\f"}},
-      {"a graphic taller than the page: its bands stop at the last row",
+      {"a graphic taller than the page: its bands stop at row 299",
        {"T", diretiva("", "alto.grb")},
        [&] {
          Envios e{"T", "\r\n", esc1};
-         for (int b = 0; b < 99; ++b) e.push_back(faixaDeUmaCelula(7));  // rows 4 to 300
+         for (int b = 0; b < 98; ++b) e.push_back(faixaDeUmaCelula(7));  // rows 4 to 297
+         e.push_back(faixaDeUmaCelula(3));  // rows 298 and 299; row 300 never goes out
          e.insert(e.end(), {escFim, "\f"});
+         return e;
+       }()},
+      {"a graphic on the last line of the matrix keeps its row 299",
+       [&] {
+         std::vector<std::string> l(74, "T");  // the graphic's top row is 296
+         l.insert(l.end(), {diretiva("", "seis.grb"), r, r});
+         return l;
+       }(),
+       [&] {
+         Envios e;
+         for (int i = 0; i < 74; ++i) e.insert(e.end(), {"T", "\r\n"});
+         e.insert(e.end(), {esc1, faixaDeUmaCelula(7), faixaDeUmaCelula(1), escFim, "\f"});
          return e;
        }()},
       {"a whole-page graphic alone",
