@@ -285,9 +285,12 @@ void TFormVisual::ListBoxVisualMouseUp(Qt::MouseButton botao) {
       ligaTimer();
       return;
     case Qt::MiddleButton:
-      // Without a line under the ruler there is nothing to give back.
-      if (!visual.tiraRegua()) return;
-      modeloLista->linhaMudou(visual.linhaRegua);
+      // Without a stored line there is nothing to give back nor to check.
+      // With one, the ruler may already be gone (the left button released
+      // first, or an activation reloaded the list): the line is checked all
+      // the same.
+      if (visual.linhaRegua < 0) return;
+      if (visual.tiraRegua()) modeloLista->linhaMudou(visual.linhaRegua);
       conferirLinha();
       return;
     case Qt::RightButton:

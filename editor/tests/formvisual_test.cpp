@@ -276,6 +276,32 @@ TEST_F(JanelaVisual, AMiddleReleaseWithoutARulerDoesNothing) {
   EXPECT_EQ(conferidas, 0);
 }
 
+TEST_F(JanelaVisual, AMiddleReleaseWithAStoredLineChecksItEvenWhenTheRulerIsGone) {
+  visualiza(3);
+  std::vector<std::string> conferidas;
+  janela->conferirLinhaBraille = [&](const std::string& l) { conferidas.push_back(l); };
+  const int i = 2;
+  const Linhas antes = janela->visual.linhas;
+  // Both buttons held, the left one released first: it already gave the
+  // line back, and the middle release still checks that line.
+  janela->selecionaLinha(i);
+  janela->ListBoxVisualMouseDown(Qt::LeftButton);
+  janela->ListBoxVisualMouseDown(Qt::MiddleButton);
+  janela->ListBoxVisualMouseUp(Qt::LeftButton);
+  EXPECT_EQ(janela->visual.linhas, antes);
+  janela->ListBoxVisualMouseUp(Qt::MiddleButton);
+  EXPECT_EQ(janela->visual.linhas, antes);
+  ASSERT_EQ(conferidas.size(), 1u);
+  EXPECT_EQ(conferidas[0], semBrancosFinais(antes[static_cast<std::size_t>(i)]));
+  // An activation while the middle button is held takes the ruler away;
+  // the release checks the line all the same.
+  janela->ListBoxVisualMouseDown(Qt::MiddleButton);
+  janela->FormActivate();
+  janela->ListBoxVisualMouseUp(Qt::MiddleButton);
+  EXPECT_EQ(janela->visual.linhas, antes);
+  EXPECT_EQ(conferidas.size(), 2u);
+}
+
 TEST_F(JanelaVisual, TheTimerIsOneShotAndNotRestarted) {
   visualiza(0);
   janela->Timer1->stop();
