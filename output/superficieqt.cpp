@@ -63,8 +63,13 @@ QString SuperficieQt::textoDaFonte(std::string_view texto) const {
   if (fonteBraille_) return textoqt::paraQString(texto);
   QString r;
   r.reserve(static_cast<qsizetype>(texto.size()));
-  for (const char c : texto)
-    r += QChar(static_cast<char16_t>(0x2800 + codigoImpressoraParaPontos[static_cast<unsigned char>(c)]));
+  // Six dots only: the driver embosses whatever the glyph shows, and the
+  // bits of dots 7 and 8 (set on capitals and high bytes) do not belong to the
+  // cell the printer font draws.
+  for (const char c : texto) {
+    const int pontos = codigoImpressoraParaPontos[static_cast<unsigned char>(c)] & 0x3F;
+    r += QChar(static_cast<char16_t>(0x2800 + pontos));
+  }
   return r;
 }
 

@@ -40,8 +40,8 @@ class SuperficieQt : public SuperficieDesenho {
   void fecha() override;
 
   // The text as the font draws it: the printer bytes themselves when the
-  // Braille font is installed, else each byte's cell as a Unicode Braille
-  // pattern, which common fonts draw.
+  // Braille font is installed, else each byte's six-dot cell as a Unicode
+  // Braille pattern, which common fonts draw.
   QString textoDaFonte(std::string_view texto) const;
   bool fonteBrailleInstalada() const { return fonteBraille_; }
 

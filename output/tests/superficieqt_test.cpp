@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "apoio_testes.h"
-#include "brcodigo.h"
 #include "brgeometria.h"
 #include "brtiger.h"
 #include "brvars.h"
@@ -88,13 +87,21 @@ TEST_F(SuperficieQtTest, SemFonteBrailleDesenhaCelulasUnicode) {
   ASSERT_TRUE(s.abre("", "", ""));
   ASSERT_TRUE(s.criaFonte("Braille29", 40));
   if (s.fonteBrailleInstalada()) GTEST_SKIP() << "the Braille font is installed";
-  const std::string bytes = std::string("a ") + '\xE9' + '\x80';
-  const QString t = s.textoDaFonte(bytes);
-  ASSERT_EQ(t.size(), 4);
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(t[i].unicode(),
-              0x2800 + codigoImpressoraParaPontos[static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)])]);
-  EXPECT_EQ(t[1].unicode(), 0x2800);  // a blank is an empty cell, as wide as the others
+  // Six-dot cells only: the bits of dots 7 and 8 (capitals, bytes from 128)
+  // must not come out as extra dots on the paper.
+  struct Caso {
+    unsigned char byte;
+    char16_t celula;
+  } casos[] = {
+      {'a', 0x2801}, {'A', 0x2801}, {' ', 0x2800}, {'=', 0x283F},
+      {0xE9, 0x2823}, {0x80, 0x2808}, {0x00, 0x2808},
+  };
+  for (const auto& c : casos) {
+    const QString t = s.textoDaFonte(std::string(1, static_cast<char>(c.byte)));
+    ASSERT_EQ(t.size(), 1);
+    EXPECT_EQ(t[0].unicode(), c.celula) << int(c.byte);
+  }
+  EXPECT_EQ(s.textoDaFonte("a b").size(), 3);  // a blank is an empty cell, as wide as the others
 }
 
 TEST_F(SuperficieQtTest, ImpressoraInexistenteNaoAbre) {

@@ -156,9 +156,11 @@ std::optional<std::string> ServicoMensagensQt::nomeArquivoSalvar(const std::stri
                                                                  const std::string& filtro) {
   std::optional<std::string> r;
   servicoqt::naThreadGui([&] {
-    const QString nome =
-        QFileDialog::getSaveFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
-                                     paraQString(nomeInicial), servicoqt::filtroParaQt(filtro));
+    // The callers ask their own overwrite question where they have one, as
+    // the old save dialogs did; a second one from the dialog would repeat it.
+    const QString nome = QFileDialog::getSaveFileName(
+        nullptr, servicoqt::tituloDaCaixa(titulo), paraQString(nomeInicial),
+        servicoqt::filtroParaQt(filtro), nullptr, QFileDialog::DontConfirmOverwrite);
     if (!nome.isEmpty()) r = deQString(nome);
   });
   return r;
