@@ -15,7 +15,7 @@ target_link_libraries(lumarel_visual_qt PUBLIC lumarel_visual lumarel_braille_te
 lumarel_test(testes_visual
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/brvisual_test.cpp
           ${CMAKE_CURRENT_SOURCE_DIR}/tests/brlinhasbraille_test.cpp
-  LIBS lumarel_visual lumarel_apoio_testes)
+  LIBS lumarel_visual lumarel_apoio_traducao)
 
 lumarel_teste_qt(testes_visual_qt
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/formvisual_test.cpp

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "apoio_testes.h"
+#include "apoio_traducao.h"
 #include "brcodigo.h"
 #include "brgerador.h"
 #include "brrascunho.h"
@@ -217,24 +218,14 @@ TEST(VisualizacaoSimples, SelectionTopLineAndCheckText) {
 // ---------------------------------------------------------------------------
 // The preview's draft, taken from a real pass.
 
-class RascunhoVisual : public ::testing::Test {
+class RascunhoVisual : public apoio::TesteTraducao {
  protected:
   void SetUp() override {
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    tabelaImpressora = tabelaIdentidade();
-    configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+    TesteTraducao::SetUp();
     configuracao.comTitulo = false;
     const char* dados = std::getenv("LUMAREL_DATA_DIR");
     configuracao.ambCode2 = std::string(dados ? dados : ".") + "/ambcode2.cfg";
   }
-  void TearDown() override {
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    tabelaImpressora = tabelaIdentidade();
-  }
-  apoio::PastaTemporaria pasta;
-  apoio::Mensagens mensagens;
 };
 
 TEST_F(RascunhoVisual, TranslatesTheWholeDocumentForThePreview) {

@@ -350,6 +350,19 @@ class Programa : public ::testing::Test {
     reiniciaVariaveis();
     reiniciaArquivos();
   }
+  // The program started with the shipped unified-code table, and the example
+  // document opened through "&Abrir".
+  void abreExemplo() {
+    windows.gravaIni("[LUMAREL]\r\nambCode2=" +
+                     plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") + "\r\n");
+    criaJanelas({QStringLiteral("lumarel")});
+    configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+    const std::string exemplo = plataforma::juntaCaminho(pastaDados(), "exemplo.txt");
+    mensagens.servico.respostasTexto.push_back(exemplo);
+    formPrincipal->Abrir1Click();
+    ASSERT_EQ(nomeDocumento, exemplo);
+  }
+
   apoio::WindowsTemporario windows;
   apoio::PastaTemporaria pasta;
   apoio::Mensagens mensagens;
@@ -382,14 +395,8 @@ TEST_F(Programa, janelasCriadasNaOrdemCadaUmaComSuaSecao) {
 }
 
 TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {
-  windows.gravaIni("[LUMAREL]\r\nambCode2=" + plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") +
-                   "\r\n");
-  criaJanelas({QStringLiteral("lumarel")});
-  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
-  const std::string exemplo = plataforma::juntaCaminho(pastaDados(), "exemplo.txt");
-  mensagens.servico.respostasTexto.push_back(exemplo);
-  formPrincipal->Abrir1Click();
-  ASSERT_EQ(nomeDocumento, exemplo);
+  abreExemplo();
+  if (HasFatalFailure()) return;
 
   formPrincipal->ImprimirBraille1Click();
   ASSERT_TRUE(FormImprime->isVisible());
@@ -412,14 +419,8 @@ TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {
 }
 
 TEST_F(Programa, previewOfTheExampleLeadsBackToTheCaretLine) {
-  windows.gravaIni("[LUMAREL]\r\nambCode2=" + plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") +
-                   "\r\n");
-  criaJanelas({QStringLiteral("lumarel")});
-  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
-  const std::string exemplo = plataforma::juntaCaminho(pastaDados(), "exemplo.txt");
-  mensagens.servico.respostasTexto.push_back(exemplo);
-  formPrincipal->Abrir1Click();
-  ASSERT_EQ(nomeDocumento, exemplo);
+  abreExemplo();
+  if (HasFatalFailure()) return;
   formPrincipal->show();
 
   // Five Braille rows around the caret, the caret's row in the middle of

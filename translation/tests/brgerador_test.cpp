@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "apoio_testes.h"
+#include "apoio_traducao.h"
 #include "arquivos.h"
 #include "brcodigo.h"
 #include "brgerador.h"
@@ -34,26 +35,14 @@ std::string brancos(int n) { return std::string(static_cast<std::size_t>(n), ' '
 // A .GRB picture of 8 dot rows: 9 dots down, three text lines of 4 dots.
 const std::string figura = "****\r\n*  *\r\n*  *\r\n*  *\r\n*  *\r\n*  *\r\n*  *\r\n****\r\n";
 
-class Gerador : public ::testing::Test {
+class Gerador : public apoio::TesteTraducao {
  protected:
   void SetUp() override {
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    iniciaContagemRascunho();
-    tabelaImpressora = tabelaIdentidade();
-    configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+    TesteTraducao::SetUp();
     nomeDocumento = pasta.arquivo("documento.txt");
     // Headers off unless a test wants them: most tests look at the text.
     configuracao.comTitulo = false;
   }
-  void TearDown() override {
-    if (rascunhoAberto()) fechaRascunho();
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    iniciaContagemRascunho();
-    tabelaImpressora = tabelaIdentidade();
-  }
-
   Linhas gera(const Linhas& documento, int linhaCursor = -1) {
     int linhaRascunho = -1;
     EXPECT_TRUE(geraRascunho(documento, linhaCursor, linhaRascunho, false));
@@ -63,8 +52,6 @@ class Gerador : public ::testing::Test {
     return lidas;
   }
 
-  apoio::PastaTemporaria pasta;
-  apoio::Mensagens mensagens;
   int ultimaLinhaRascunho = -1;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "apoio_testes.h"
+#include "apoio_traducao.h"
 #include "brcodigo.h"
 #include "brgerador.h"
 #include "brpaginas.h"
@@ -21,21 +22,11 @@ const std::string iguais(50, '=');
 
 std::string brancos(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
-class Paginas : public ::testing::Test {
+class Paginas : public apoio::TesteTraducao {
  protected:
   void SetUp() override {
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    tabelaImpressora = tabelaIdentidade();
-    configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+    TesteTraducao::SetUp();
     iniciaPasso(false);
-  }
-  void TearDown() override {
-    if (rascunhoAberto()) fechaRascunho();
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    iniciaContagemRascunho();
-    tabelaImpressora = tabelaIdentidade();
   }
   std::vector<std::string> fechaELe() {
     EXPECT_TRUE(fechaRascunho());
@@ -43,9 +34,6 @@ class Paginas : public ::testing::Test {
     EXPECT_TRUE(leRascunho(linhas));
     return linhas;
   }
-
-  apoio::PastaTemporaria pasta;
-  apoio::Mensagens mensagens;
 };
 
 TEST(NumeroRomano, SubtractivePairsAndLimits) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "apoio_testes.h"
+#include "apoio_traducao.h"
 #include "brcodigo.h"
 #include "brrascunho.h"
 #include "brtraduz.h"
@@ -19,26 +20,9 @@ const std::string iguais(50, '=');
 const std::string seisBrancos(6, ' ');
 const std::string crlf = "\r\n";
 
-class Rascunho : public ::testing::Test {
+class Rascunho : public apoio::TesteTraducao {
  protected:
-  void SetUp() override {
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    iniciaContagemRascunho();
-    tabelaImpressora = tabelaIdentidade();
-    configuracao.arqTrab = pasta.arquivo("rascunho.txt");
-  }
-  void TearDown() override {
-    if (rascunhoAberto()) fechaRascunho();
-    reiniciaVariaveis();
-    reiniciaTraducaoTexto();
-    iniciaContagemRascunho();
-    tabelaImpressora = tabelaIdentidade();
-  }
   std::string conteudo() const { return pasta.le("rascunho.txt"); }
-
-  apoio::PastaTemporaria pasta;
-  apoio::Mensagens mensagens;
 };
 
 TEST_F(Rascunho, EveryLineKindByteExact) {
