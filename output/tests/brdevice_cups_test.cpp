@@ -28,7 +28,6 @@ using namespace std::chrono_literals;
 class ServidorImpressaoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The fixture's folder; the environment may point elsewhere.
     cups_.conecta();
     if (IsSkipped() || HasFatalFailure()) return;
     reiniciaVariaveis();
