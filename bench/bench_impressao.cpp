@@ -94,11 +94,11 @@ void BM_PrimeiraPagina(benchmark::State& estado) {
   reiniciaVariaveis();
   tabelaImpressora = tabelaIdentidade();
   configuracao.arqTrab = pastaBench() + "bench_impressao_rascunho.txt";
-  const TextoGerado texto = geraTextoPortugues(300 * 28 * 36);
+  const std::vector<std::string> documento = linhasEditor(geraTextoPortugues(300 * 28 * 36));
   int paginasGeradas = 0;
   for (auto _ : estado) {
     int linha = 0;
-    const bool ok = geraRascunho(texto.linhas, 0, linha, false);
+    const bool ok = geraRascunho(documento, 0, linha, false);
     TrabalhoImpressao t = capturaTrabalho(ok);
     TrabalhoImpressao primeira = t;
     std::size_t fim = 0;

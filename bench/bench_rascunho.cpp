@@ -1,6 +1,7 @@
 // Speed of the draft generator over a generated document of more than 1 MB
-// (paragraphs, titles, original page numbers, page breaks, no-reformat
-// blocks), and of the single-line translation of a typical line.
+// (indented paragraphs of several editor lines joined again, titles,
+// original page numbers, page breaks, no-reformat blocks), and of the
+// single-line translation of a typical line.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -36,9 +37,9 @@ std::vector<std::string> documentoGrande(std::size_t& bytes) {
       linhas.push_back("  e outro verso logo abaixo.");
       linhas.push_back("<F+>");
     }
-    // The editor's lines are short: a paragraph arrives as several lines.
+    // The editor's lines are short: a paragraph arrives as several lines,
+    // which the generator joins again; the indent starts the next one.
     acrescentaLinhasEditor(texto.linhas[i], linhas);
-    linhas.emplace_back();
   }
   for (const auto& l : linhas) bytes += l.size() + 2;
   return linhas;

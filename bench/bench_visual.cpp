@@ -22,16 +22,9 @@
 
 namespace {
 
-// The editor's lines: paragraphs cut at about 70 characters, an empty line
-// after each.
+// The editor's lines: indented paragraphs cut at about 70 characters.
 std::vector<std::string> documento() {
-  const TextoGerado texto = geraTextoPortugues(std::size_t{190} << 10);
-  std::vector<std::string> linhas;
-  for (const auto& paragrafo : texto.linhas) {
-    acrescentaLinhasEditor(paragrafo, linhas);
-    linhas.emplace_back();
-  }
-  return linhas;
+  return linhasEditor(geraTextoPortugues(std::size_t{190} << 10));
 }
 
 const std::vector<std::string>& documentoGrande() {

@@ -1,6 +1,5 @@
 #include "gerador_texto.h"
 
-#include <algorithm>
 #include <array>
 #include <random>
 #include <string_view>
@@ -37,10 +36,13 @@ const std::vector<std::string>& nomes() {
   return lista;
 }
 
+// Made-up acronyms in the shapes the converters treat apart: two to five
+// capitals, capitals with accents and cedilla, two words in capitals, and a
+// plural with a small "s" after the capitals.
 const std::vector<std::string>& siglas() {
   static const std::vector<std::string> lista = {
-      "ONU", "CPF", "IBGE", "UFRJ", "EUA", "SÃO PAULO"_cp, "ATENÇÃO"_cp, "CEP", "PIB",
-      "MECs", "ONGs", "AÇÃO"_cp,
+      "ZUQ", "KVD", "TBLR", "XUFM", "QW", "VÃO TELKU"_cp, "BRUÇÃ"_cp, "DWX", "GKT",
+      "ZRFs", "QOTs", "ÉÇÃO"_cp,
   };
   return lista;
 }
@@ -149,12 +151,29 @@ TextoGerado geraTextoPortugues(std::size_t bytesMinimos, std::uint32_t semente) 
 
 void acrescentaLinhasEditor(const std::string& paragrafo, std::vector<std::string>& linhas,
                             std::size_t largura) {
+  // The indent opens the paragraph. Every later line goes on without a blank
+  // at its start: the draft generator takes a leading blank for a new
+  // paragraph, and the lines would never be joined.
+  std::string linha = recuoParagrafo;
   std::size_t inicio = 0;
   while (inicio < paragrafo.size()) {
-    std::size_t fim = inicio + largura < paragrafo.size() ? paragrafo.rfind(' ', inicio + largura)
-                                                          : paragrafo.size();
-    if (fim == std::string::npos || fim <= inicio) fim = std::min(paragrafo.size(), inicio + largura);
-    linhas.push_back(paragrafo.substr(inicio, fim - inicio));
+    const std::size_t cabe = largura > linha.size() + 1 ? largura - linha.size() : 1;
+    std::size_t fim = paragrafo.size();
+    if (inicio + cabe < paragrafo.size()) {
+      fim = paragrafo.rfind(' ', inicio + cabe);
+      // A word longer than the line is cut where the line ends.
+      if (fim == std::string::npos || fim <= inicio) fim = inicio + cabe;
+    }
+    linha.append(paragrafo, inicio, fim - inicio);
+    linhas.push_back(std::move(linha));
+    linha.clear();
     inicio = fim;
+    while (inicio < paragrafo.size() && paragrafo[inicio] == ' ') ++inicio;
   }
+}
+
+std::vector<std::string> linhasEditor(const TextoGerado& texto, std::size_t largura) {
+  std::vector<std::string> linhas;
+  for (const std::string& paragrafo : texto.linhas) acrescentaLinhasEditor(paragrafo, linhas, largura);
+  return linhas;
 }

@@ -18,7 +18,17 @@ struct TextoGerado {
 // At least bytesMinimos bytes of text; the same seed gives the same text.
 TextoGerado geraTextoPortugues(std::size_t bytesMinimos, std::uint32_t semente = 20240611);
 
-// A paragraph as the editor holds it: lines cut at a blank near `largura`
-// characters, appended to `linhas`.
+// How a transcriber opens a paragraph in the editor: two blanks, which the
+// draft generator keeps as the paragraph's indent.
+inline constexpr const char* recuoParagrafo = "  ";
+
+// A paragraph as a transcriber types it, appended to `linhas`: its first line
+// indented by recuoParagrafo, the text cut at a blank near `largura`
+// characters, and every further line going on without a leading blank, so
+// that the draft generator joins them into one paragraph.
 void acrescentaLinhasEditor(const std::string& paragrafo, std::vector<std::string>& linhas,
                             std::size_t largura = 70);
+
+// The paragraphs of `texto` one after another, each as acrescentaLinhasEditor
+// types it; the indent alone separates them, as in a real document.
+std::vector<std::string> linhasEditor(const TextoGerado& texto, std::size_t largura = 70);

@@ -86,6 +86,16 @@ assert sorted(BRAILLE_ASCII) == list(range(64))
 DIGITOS = {ord(str(d)): pontos(c) for d, c in
            zip(range(10), ["245", "1", "12", "14", "145", "15", "124", "1245", "125", "24"])}
 
+# "º" and "ª" after a number are ordinals, which both converters write as
+# lowered digits and the letter.  Anywhere else ("nº", "Nª") they are copied
+# as they stand: they are a small raised "o" and "a", and read as those
+# letters; left out of the table they would reach the embosser as bytes it
+# prints as an empty cell.
+ORDINAIS_SOLTOS = [
+    (0xBA, "135", "masculine ordinal sign outside a number, the cell of o"),
+    (0xAA, "1", "feminine ordinal sign outside a number, the cell of a"),
+]
+
 # Further bytes the unified-code converter writes that are no cell byte of the
 # unified table.  Each entry: byte, dots, why this cell.
 EXTRAS_UNIFICADO = [
@@ -127,7 +137,7 @@ EXTRAS_UNIFICADO = [
     (0x80, "4", "euro sign, written with 'e' as 4-15"),
     # "å" is the superscript sign before a number ("²" is "å#b"): 16.
     (0xE5, "16", "superscript sign, 16"),
-]
+] + ORDINAIS_SOLTOS
 
 # Further bytes of the old-code converter that are no cell byte of the old
 # table.  The old converter copies most signs unchanged, so the mathematical
@@ -152,7 +162,7 @@ EXTRAS_ANTIGO = [
     (0xF7, "256", "division sign, 256"),
     # Degree sign outside an ordinal number: 356.
     (0xB0, "356", "degree sign, 356"),
-]
+] + ORDINAIS_SOLTOS
 
 
 def monta(celulas, extras):

@@ -1,14 +1,11 @@
 #include "brarquivo.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 #include "arquivos.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "linhas.h"
 #include "mensagens.h"
 
 using plataforma::Botao;
@@ -34,18 +31,6 @@ const std::string filtroAbrir = "Arquivos de texto|*.TXT|Todos os arquivos|*.*";
 const std::string filtroSalvar = "Arquivo de texto|*.txt|Todos os arquivos|*.*";
 const std::string extensaoPadrao = ".txt";
 
-bool gravaTudo(int fd, std::string_view dados) {
-  while (!dados.empty()) {
-    const ssize_t n = ::write(fd, dados.data(), dados.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    dados.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
 // The name the save dialog gave, with the default extension when the last
 // component has none.
 std::string comExtensaoPadrao(const std::string& nome) {
@@ -65,39 +50,14 @@ bool ehPasta(const std::string& nome) {
   return ::stat(plataforma::caminhoSistema(nome).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Makes the backup while the document itself stays in place: a second name
-// for the old file where the file system allows it, else a copy.
-void fazBackup(std::string_view nome) {
-  const std::string sistema = plataforma::caminhoSistema(nome);
-  const std::string backup = plataforma::caminhoSistema(nomeBackup(nome));
-  struct stat st {};
-  if (::stat(sistema.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-  ::unlink(backup.c_str());
-  if (::link(sistema.c_str(), backup.c_str()) == 0) return;
-  std::string antigo;
-  if (!plataforma::leArquivo(nome, antigo)) return;
-  const int fd = ::open(backup.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
-  if (fd < 0) return;
-  const bool ok = gravaTudo(fd, antigo);
-  if (::close(fd) != 0 || !ok) ::unlink(backup.c_str());
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
 
 std::vector<std::string> separaLinhas(std::string_view conteudo) {
   std::vector<std::string> linhas;
-  std::size_t inicio = 0;
-  const std::size_t n = conteudo.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const char c = conteudo[i];
-    if (c != '\r' && c != '\n') continue;
-    linhas.emplace_back(conteudo.substr(inicio, i - inicio));
-    if (c == '\r' && i + 1 < n && conteudo[i + 1] == '\n') ++i;
-    inicio = i + 1;
-  }
-  if (inicio < n) linhas.emplace_back(conteudo.substr(inicio));
+  for (const auto& l : plataforma::LeitorLinhas(conteudo, plataforma::RegraFimLinha::crLfLfOuCr))
+    linhas.emplace_back(l.texto);
   return linhas;
 }
 
@@ -126,29 +86,14 @@ ResultadoLeitura leDocumento(std::string_view nome, std::vector<std::string>& li
 
 std::string nomeBackup(std::string_view nome) { return std::string(nome) + ".bak"; }
 
-bool gravaDocumento(std::string_view nome, const std::vector<std::string>& linhas) {
-  const std::string sistema = plataforma::caminhoSistema(nome);
-  if (sistema.empty()) return false;
-  struct stat antigo {};
-  const bool haAntigo = ::stat(sistema.c_str(), &antigo) == 0;
-  if (haAntigo && !S_ISREG(antigo.st_mode)) return false;
-
-  std::string temporario = sistema + ".XXXXXX";
-  const int fd = ::mkstemp(temporario.data());
-  if (fd < 0) return false;
-  ::fchmod(fd, haAntigo ? (antigo.st_mode & 07777) : 0644);
-  bool ok = gravaTudo(fd, juntaLinhas(linhas)) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    ::unlink(temporario.c_str());
-    return false;
-  }
-  if (haAntigo) fazBackup(nome);
-  if (::rename(temporario.c_str(), sistema.c_str()) != 0) {
-    ::unlink(temporario.c_str());
-    return false;
-  }
-  return true;
+plataforma::ResultadoGravacao gravaDocumento(std::string_view nome,
+                                             const std::vector<std::string>& linhas) {
+  plataforma::OpcoesGravacao opcoes;
+  opcoes.backup = nomeBackup(nome);
+  // A writable document in a folder the user may not add files to must
+  // still be saved.
+  opcoes.noLugar = true;
+  return plataforma::gravaArquivo(nome, juntaLinhas(linhas), opcoes);
 }
 
 std::string pastaDocumento(std::string_view nome) {
@@ -257,11 +202,13 @@ bool salvaDocumento(EditorDocumento& editor) {
     }
     nomeDocumento = nome;
   }
-  const bool ok = gravaDocumento(nomeDocumento, editor.linhasDocumento());
+  const auto resultado = gravaDocumento(nomeDocumento, editor.linhasDocumento());
+  const bool ok = resultado.ok;
   if (ok)
     editor.defineModificado(false);
   else
-    plataforma::mostraInformacao(textoErroSalvar);
+    plataforma::mostraInformacao(textoErroSalvar + "\n" + nomeDocumento + ": " +
+                                 plataforma::motivoFalha(resultado));
   atualizaTituloRecentes(editor);
   return ok;
 }

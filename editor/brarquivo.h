@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "arquivos.h"
+
 // The recent files, item 0 the most recent (keys arq1 .. arq5); an item may be
 // empty. Read when the main window is created.
 extern std::vector<std::string> arquivosRecentes;
@@ -38,7 +40,10 @@ std::string nomeBackup(std::string_view nome);
 // becomes the backup (an old backup is replaced) and the temporary file takes
 // the document's name. A failed write changes neither the document nor its
 // backup. A missing old file or a backup that cannot be made is not an error.
-bool gravaDocumento(std::string_view nome, const std::vector<std::string>& linhas);
+// A writable document in a folder that takes no new file is written in place
+// (the old text is put back if that fails). The result says why it failed.
+plataforma::ResultadoGravacao gravaDocumento(std::string_view nome,
+                                             const std::vector<std::string>& linhas);
 
 // The folder of a document path (without its last component and without a
 // final "/", except the root); empty for an untitled document.

@@ -1,6 +1,7 @@
 #include "brlinhasbraille.h"
 
 #include "brcodigo.h"
+#include "brgerador.h"
 #include "brtraduz.h"
 
 std::string linhaBrailleImpressora(std::string_view linha) {
@@ -13,6 +14,10 @@ std::string linhaBrailleImpressora(std::string_view linha) {
 TLinhasBraille::TLinhasBraille(SaidaLinhasBraille& saida) : saida_(saida) {}
 
 void TLinhasBraille::atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha) {
+  if (traducaoEmCurso()) {
+    adiaDuranteTraducao();
+    return;
+  }
   const int k = rotuloBrailleAtual;
   for (int i = 1; i <= totalRotulos; ++i) {
     if (i != k && ultimaLinhaBraille == linhaCursor) continue;
@@ -29,9 +34,18 @@ void TLinhasBraille::atualizaLinhasBraille(int linhaCursor, int numeroLinhas, co
 }
 
 void TLinhasBraille::cliqueEditor(int linhaCursor, int numeroLinhas, const LeitorLinha& linha) {
+  if (traducaoEmCurso()) {
+    adiaDuranteTraducao();
+    return;
+  }
   const int j = linhaCursor - 1;
   saida_.textoRotulo(1, j >= 0 && j < numeroLinhas ? linhaBrailleImpressora(linha(j)) : std::string());
 }
+
+// The converters' quote and bracket state and the raw mode belong to the
+// running pass: translating a row now would change its draft. The rows keep
+// what they show, and the next refresh after the pass redoes all of them.
+void TLinhasBraille::adiaDuranteTraducao() { ultimaLinhaBraille = -1; }
 
 void TLinhasBraille::marcaLinhaBraille() {
   for (int i = 2; i <= totalRotulos; ++i) {

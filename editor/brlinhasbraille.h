@@ -45,7 +45,9 @@ class TLinhasBraille {
 
   // Refresh after a key or a tool changed the text at the caret. linhaCursor
   // counts from 1. While the caret stays on one line only the caret row is
-  // translated again; otherwise every row, hidden ones too.
+  // translated again; otherwise every row, hidden ones too. While a
+  // translation pass runs nothing is translated: the rows keep their text
+  // and the next refresh redoes every row (the same for cliqueEditor).
   void atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha);
 
   // A click in the editor: only row 1 gets the caret line's Braille; the
@@ -63,5 +65,7 @@ class TLinhasBraille {
   void alternaUmaCincoLinhas();
 
  private:
+  void adiaDuranteTraducao();
+
   SaidaLinhasBraille& saida_;
 };

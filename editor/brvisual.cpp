@@ -163,6 +163,8 @@ bool TVisualizacao::tiraRegua() {
 // ---------------------------------------------------------------------------
 
 bool geraVisualizacao(const std::vector<std::string>& documento, int linhaSelecao) {
+  // The table and the page range belong to the running pass until it ends.
+  if (traducaoEmCurso()) return false;
   if (!carregaTabelaImpressora()) return false;
   paginaInicial = 1;
   paginaFinal = 9999;

@@ -115,5 +115,6 @@ class TVisualizacao {
 // with the draft line of document line linhaSelecao going to
 // linhaRascunhoCursor. False when there is nothing sound to show: the table
 // could not be loaded (then nothing else happened) or the draft did not reach
-// the disk whole; the loader or the generator has shown why.
+// the disk whole; the loader or the generator has shown why. Also false, with
+// no box and nothing touched, while another translation pass runs.
 bool geraVisualizacao(const std::vector<std::string>& documento, int linhaSelecao);

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "braillequt.h"
+#include "brcodigo.h"
 #include "cp1252.h"
 #include "formprincipal.h"
 #include "textoqt.h"
@@ -54,7 +55,7 @@ QPixmap imagemSplash() {
   QFont braille(QStringLiteral("DejaVu Sans"));
   braille.setPixelSize(34);
   pintor.setFont(braille);
-  pintor.drawText(QRect(0, 105, largura, 50), Qt::AlignCenter, braillequt::brailleParaTela("lumarel"));
+  pintor.drawText(QRect(0, 105, largura, 50), Qt::AlignCenter, braillequt::brailleParaTela("lumarel", codigoImpressoraParaPontos));
 
   letra.setPixelSize(14);
   letra.setBold(false);

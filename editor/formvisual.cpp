@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "braillequt.h"
+#include "brcodigo.h"
 #include "cp1252.h"
 #include "textoqt.h"
 
@@ -56,7 +57,7 @@ void DelegadoVisual::paint(QPainter* p, const QStyleOptionViewItem& opcao, const
   p->setPen(selecionada ? cores.highlightedText().color() : cores.text().color());
   const bool celulas = janela_.fonteLista == fonteBrailleTevra;
   p->setFont(opcao.font);
-  const QString texto = celulas ? braillequt::brailleParaTela(linha) : paraQString(linha);
+  const QString texto = celulas ? braillequt::brailleParaTela(linha, codigoImpressoraParaPontos) : paraQString(linha);
   p->drawText(opcao.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texto);
   p->restore();
 }

@@ -10,6 +10,7 @@
 #include "formprincipal.h"
 #include "formsplash.h"
 #include "formvisual.h"
+#include "servicosprograma.h"
 
 void iniciaModuloPrincipal() { dirPrograma = plataforma::diretorioAtual(); }
 
@@ -57,6 +58,13 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   leConfigDicionario();
   return formPrincipal;
 }
+
+InicioPrograma::InicioPrograma(const QStringList& argumentos)
+    : servicos_(std::make_unique<ServicosPrograma>(codigoImpressoraParaPontos)) {
+  principal_ = criaJanelas(argumentos);
+}
+
+InicioPrograma::~InicioPrograma() = default;
 
 void destroiJanelas() {
   delete FormVisual;

@@ -9,15 +9,12 @@
 #include "brvars.h"
 #include "formprincipal.h"
 #include "inicio.h"
-#include "servicoqt.h"
 
 int main(int argc, char** argv) {
   iniciaModuloPrincipal();
   QApplication app(argc, argv);
-  ServicoMensagensQt servico;
-  plataforma::instalaServicoMensagens(&servico);
-
-  TformPrincipal* principal = criaJanelas(QApplication::arguments());
+  InicioPrograma inicio(QApplication::arguments());
+  TformPrincipal* principal = inicio.principal();
   principal->show();
 
   // LUMAREL_CAPTURA=file.png: the window, with the caret on the first text
@@ -35,7 +32,8 @@ int main(int argc, char** argv) {
   const int r = QApplication::exec();
 
   // A job still embossing is cancelled and allowed to end: its worker may be
-  // waiting for a box that only this thread can show, so keep serving events.
+  // waiting for a box or a page drawing that only this thread carries out, so
+  // keep serving events.
   encerrandoPrograma = true;
   if (trabalhoImpressaoAtivo()) {
     cancelaImpressao = true;
@@ -44,6 +42,5 @@ int main(int argc, char** argv) {
       QThread::msleep(10);
     }
   }
-  plataforma::instalaServicoMensagens(nullptr);
   return r;
 }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "braillequt.h"
+#include "brcodigo.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ RotulosBrailleQt::RotulosBrailleQt(const std::array<QLabel*, 5>& rotulos) : rotu
 
 void RotulosBrailleQt::textoRotulo(int k, const std::string& codigoImpressora) {
   if (k < 1 || k > 5) return;
-  rotulo(k)->setText(braillequt::brailleParaTela(codigoImpressora));
+  rotulo(k)->setText(braillequt::brailleParaTela(codigoImpressora, codigoImpressoraParaPontos));
 }
 
 void RotulosBrailleQt::corRotulo(int k, bool linhaCursor) {

@@ -9,6 +9,7 @@
 #include "brgeometria.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "linhas.h"
 #include "mensagens.h"
 
 TMatrizPontos matrizGrafica;
@@ -85,17 +86,8 @@ std::string resolveNomeGrafico(std::string_view nome) { return resolveNomeGrafic
 
 std::vector<std::string_view> linhasGrafico(std::string_view conteudo) {
   std::vector<std::string_view> linhas;
-  std::size_t i = 0;
-  while (i < conteudo.size()) {
-    const std::size_t fim = conteudo.find_first_of("\r\n", i);
-    if (fim == std::string_view::npos) {
-      linhas.push_back(conteudo.substr(i));
-      break;
-    }
-    linhas.push_back(conteudo.substr(i, fim - i));
-    i = fim + 1;
-    if (conteudo[fim] == '\r' && i < conteudo.size() && conteudo[i] == '\n') ++i;
-  }
+  for (const auto& l : plataforma::LeitorLinhas(conteudo, plataforma::RegraFimLinha::crLfLfOuCr))
+    linhas.push_back(l.texto);
   return linhas;
 }
 

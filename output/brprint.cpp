@@ -11,6 +11,7 @@
 #include "brgerador.h"
 #include "brrascunho.h"
 #include "brvars.h"
+#include "linhas.h"
 #include "mensagens.h"
 
 std::atomic<bool> imprimindo{false};
@@ -51,16 +52,8 @@ void mostraCaixa(std::string_view texto, std::string_view titulo) {
 
 std::vector<std::string> linhasDoRascunho(std::string_view conteudo) {
   std::vector<std::string> linhas;
-  std::size_t inicio = 0;
-  while (inicio < conteudo.size()) {
-    std::size_t fim = conteudo.find('\n', inicio);
-    const std::size_t proximo = fim == std::string_view::npos ? conteudo.size() : fim + 1;
-    if (fim == std::string_view::npos) fim = conteudo.size();
-    std::size_t n = fim - inicio;
-    if (fim < conteudo.size() && n > 0 && conteudo[fim - 1] == '\r') --n;
-    linhas.emplace_back(conteudo.substr(inicio, std::min(n, maxLinhaRascunho)));
-    inicio = proximo;
-  }
+  for (const auto& l : plataforma::LeitorLinhas(conteudo, plataforma::RegraFimLinha::lf))
+    linhas.emplace_back(l.texto.substr(0, maxLinhaRascunho));
   return linhas;
 }
 
@@ -237,6 +230,12 @@ InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
       if (solta) trabalhoAtivo = false;
     }
   } guarda;
+
+  // Pressed from a box shown in the middle of a translation: this job's
+  // draft cannot be written before that pass ends, and the table and the
+  // page range are the pass's own until then. Nothing is opened or shown;
+  // the user presses again once the pass is over.
+  if (traducaoEmCurso()) return InicioImpressao::emTraducao;
 
   if (acoes.escondeDialogo) acoes.escondeDialogo();
   if (!carregaTabelaImpressora()) {

@@ -131,15 +131,18 @@ struct PedidoImpressao {
 enum class InicioImpressao {
   iniciado,        // the worker runs
   recusado,        // another job is running
+  emTraducao,      // a translation pass is running: nothing done, no box
   semTabela,       // no printer code table
   cancelado,       // the system printer choice was cancelled
   semDispositivo,  // the device did not open
 };
 
-// The print button: takes the guard (refusing a second job), hides the
-// dialog, loads the printer table, reads the fields, lets the user choose
-// the system printer for "PRN", opens the device, shows the progress window,
-// writes the draft of `documento` and starts the worker on a snapshot.
+// The print button: takes the guard (refusing a second job), gives it back
+// at once while a translation pass runs (pressed from a box shown mid-pass:
+// the draft and the page range are that pass's), hides the dialog, loads
+// the printer table, reads the fields, lets the user choose the system
+// printer for "PRN", opens the device, shows the progress window, writes the
+// draft of `documento` and starts the worker on a snapshot.
 InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
                                 const std::vector<std::string>& documento,
                                 const AcoesImpressao& acoes);

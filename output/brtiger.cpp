@@ -12,8 +12,6 @@
 
 namespace {
 
-FabricaSuperficie fabricaAtual;
-
 struct EstadoTiger {
   std::unique_ptr<SuperficieDesenho> superficie;
   bool fonte = false;
@@ -21,10 +19,17 @@ struct EstadoTiger {
   bool pincel = false;
   bool documento = false;
   bool pagina = false;
+  // A form feed ended the last page; the next one starts when something is
+  // drawn on it, so the form feed after a job's last page feeds no blank
+  // sheet through the embosser.
+  bool paginaPendente = false;
   int x = 0;
   int y = 0;
   int cx = 0;  // extent of one cell in the Braille font
   int cy = 0;
+  // Whether the device draws graphics, decided when the channel opened from
+  // the model then configured: the worker never reads the live setting.
+  bool desenhaGraficos = false;
 };
 
 EstadoTiger tiger;
@@ -66,15 +71,20 @@ bool criaFonteBraille() {
   return true;
 }
 
-}  // namespace
-
-void instalaFabricaSuperficie(FabricaSuperficie fabrica) { fabricaAtual = std::move(fabrica); }
-
-std::unique_ptr<SuperficieDesenho> criaSuperficie() {
-  return fabricaAtual ? fabricaAtual() : nullptr;
+// Starts the page a form feed left pending; false when no page is open.
+bool garantePagina() {
+  if (!tiger.pagina && tiger.paginaPendente && tiger.superficie) {
+    tiger.pagina = tiger.superficie->iniciaPagina();
+    tiger.paginaPendente = !tiger.pagina;
+  }
+  return tiger.pagina;
 }
 
-bool tigerAberto() { return tiger.superficie != nullptr && tiger.pagina; }
+}  // namespace
+
+bool tigerAberto() {
+  return tiger.superficie != nullptr && (tiger.pagina || tiger.paginaPendente);
+}
 
 bool abreTiger() {
   // A channel left open is closed first: its device must not leak.
@@ -101,14 +111,22 @@ bool abreTiger() {
   tiger.pagina = true;
   tiger.x = 0;
   tiger.y = 0;
+  tiger.desenhaGraficos = modoTiger && ehTiger(configuracao.Marca);
   return true;
 }
 
 void novaPaginaTiger() {
   if (!tiger.superficie) return;
   SuperficieDesenho& s = *tiger.superficie;
-  if (tiger.pagina) s.terminaPagina();
-  tiger.pagina = s.iniciaPagina();
+  if (tiger.pagina) {
+    s.terminaPagina();
+    tiger.pagina = false;
+  } else if (tiger.paginaPendente) {
+    // Two form feeds in a row: the page between them is blank on purpose
+    // (the back of a sheet).
+    if (s.iniciaPagina()) s.terminaPagina();
+  }
+  tiger.paginaPendente = true;
   tiger.x = 0;
   tiger.y = 0;
 }
@@ -117,11 +135,11 @@ bool escreveTiger(std::string_view texto) {
   if (!tigerAberto()) return false;
   while (!texto.empty() && texto.front() == '\x0C') {
     novaPaginaTiger();
-    // A page that could not start is nothing to draw on.
-    if (!tiger.pagina) return false;
     texto.remove_prefix(1);
   }
   if (texto.empty()) return true;
+  // A page that could not start is nothing to draw on.
+  if (!garantePagina()) return false;
 
   bool avanca = false;
   bool retorna = false;
@@ -163,7 +181,8 @@ bool desenhaPontosTiger(const TMatrizPontos& matriz, int x0, int y0, int colunas
     for (long long c = cInicio; c <= cFim; ++c) {
       if (matriz.le(static_cast<int>(c), static_cast<int>(r)) == 0) continue;
       const long long px = esquerda + passoPontoTiger * (c - x0);
-      if (!s.traco(static_cast<int>(px), static_cast<int>(py), static_cast<int>(px + 1),
+      if (!garantePagina() ||
+          !s.traco(static_cast<int>(px), static_cast<int>(py), static_cast<int>(px + 1),
                    static_cast<int>(py)))
         return false;
     }
@@ -175,7 +194,6 @@ void fechaTiger() { liberaTudo(); }
 
 bool desenhaGraficoDispositivo(const TMatrizPontos& matriz, int x0, int y0, int colunas,
                                int linhas) {
-  if (modoTiger && ehTiger(configuracao.Marca))
-    return desenhaPontosTiger(matriz, x0, y0, colunas, linhas);
+  if (tiger.desenhaGraficos) return desenhaPontosTiger(matriz, x0, y0, colunas, linhas);
   return false;
 }

@@ -19,11 +19,13 @@ inline constexpr int passoPontoTiger = 10;
 // started, shows "Não consegui ativar a impressora Tiger"; any failure returns
 // false with everything released.
 bool abreTiger();
-// Draws one string of a page: leading form feeds start new pages, a final LF
-// moves one line down and a final CR back to the left edge. False when the
-// channel is not open or drawing failed.
+// Draws one string of a page: each leading form feed ends the page (the next
+// one starts when something is drawn on it, so a job's last form feed adds no
+// blank sheet; a page between two form feeds is kept blank), a final LF moves
+// one line down and a final CR back to the left edge. False when the channel
+// is not open or drawing failed.
 bool escreveTiger(std::string_view texto);
-// Ends the page and starts the next at its top left corner.
+// Ends the page; the next starts at its top left corner when drawn on.
 void novaPaginaTiger();
 // Draws the raised dots of the rectangle of `matriz` from the current text
 // line down; the text position stays. False when the channel is not open or a
@@ -35,7 +37,9 @@ void fechaTiger();
 // The channel is open.
 bool tigerAberto();
 
-// Draws a graphic through the device when the configured model is a Tiger;
-// false otherwise, and the caller renders the graphic itself.
+// Draws a graphic through the device when the model configured at the
+// channel's open was a Tiger; false otherwise, and the caller renders the
+// graphic itself. A model changed while the channel is open counts at the
+// next open.
 bool desenhaGraficoDispositivo(const TMatrizPontos& matriz, int x0, int y0, int colunas,
                                int linhas);

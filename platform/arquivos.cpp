@@ -1,9 +1,11 @@
 #include "arquivos.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +26,9 @@ std::string semBarraFinal(std::string s) {
   return s;
 }
 
+// The errno a test asks the temporary file of a write to fail with.
+std::atomic<int> falhaCriacao{0};
+
 bool criaPastasDe(const std::string& caminhoUtf8) {
   // Every folder on the way to the file, like mkdir -p.
   for (std::size_t p = caminhoUtf8.find('/', 1); p != std::string::npos;
@@ -34,19 +39,179 @@ bool criaPastasDe(const std::string& caminhoUtf8) {
   return true;
 }
 
-bool gravaTudo(int fd, std::string_view conteudo) {
-  const char* p = conteudo.data();
-  std::size_t resta = conteudo.size();
-  while (resta > 0) {
-    const ssize_t n = ::write(fd, p, resta);
+// The temporary file that will take the written file's name.
+int criaTemporario(std::string& modelo) {
+  if (const int erro = falhaCriacao.load()) {
+    errno = erro;
+    return -1;
+  }
+  return ::mkstemp(modelo.data());
+}
+
+bool gravaTudo(int fd, std::string_view conteudo, off_t posicao) {
+  while (!conteudo.empty()) {
+    const ssize_t n = ::pwrite(fd, conteudo.data(), conteudo.size(), posicao);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
-    p += n;
-    resta -= static_cast<std::size_t>(n);
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
+    conteudo.remove_prefix(static_cast<std::size_t>(n));
+    posicao += n;
   }
   return true;
+}
+
+bool leTudo(int fd, std::string& conteudo) {
+  conteudo.clear();
+  char buf[65536];
+  for (off_t posicao = 0;;) {
+    const ssize_t n = ::pread(fd, buf, sizeof buf, posicao);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) return true;
+    conteudo.append(buf, static_cast<std::size_t>(n));
+    posicao += n;
+  }
+}
+
+// The folder entry of a renamed file reaches the disk only with its folder.
+void sincronizaPasta(const std::string& caminho) {
+  const std::size_t barra = caminho.rfind('/');
+  const std::string pasta = barra == std::string::npos ? "." : barra == 0 ? "/" : caminho.substr(0, barra);
+  const int fd = ::open(pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// A backup made under a temporary name beside its final one and put in
+// place only once the save has worked, so that a failed save leaves the old
+// backup as it was.
+class BackupPendente {
+ public:
+  BackupPendente() = default;
+  BackupPendente(const BackupPendente&) = delete;
+  BackupPendente& operator=(const BackupPendente&) = delete;
+  ~BackupPendente() { descarta(); }
+
+  // A second name for the old file when antigo is null and the file system
+  // has them; else a copy of antigo (or of the file as it is now).
+  void prepara(const std::string& arquivo, const std::string& backup, mode_t modo,
+               const std::string* antigo) {
+    std::string modelo = backup + ".XXXXXX";
+    const int fd = ::mkstemp(modelo.data());
+    if (fd < 0) return;
+    if (antigo == nullptr) {
+      ::close(fd);
+      ::unlink(modelo.c_str());
+      if (::link(arquivo.c_str(), modelo.c_str()) == 0) {
+        temporario_ = modelo;
+        destino_ = backup;
+        return;
+      }
+      copia(arquivo, backup, modelo, modo);
+      return;
+    }
+    ::close(fd);
+    ::unlink(modelo.c_str());
+    escreve(*antigo, backup, modelo, modo);
+  }
+
+  // Puts the backup in place; false when there was none or it cannot be.
+  bool confirma() {
+    if (temporario_.empty()) return false;
+    const bool ok = ::rename(temporario_.c_str(), destino_.c_str()) == 0;
+    if (ok) temporario_.clear();
+    return ok;
+  }
+
+  void descarta() {
+    if (!temporario_.empty()) ::unlink(temporario_.c_str());
+    temporario_.clear();
+  }
+
+ private:
+  void copia(const std::string& arquivo, const std::string& backup, const std::string& modelo,
+             mode_t modo) {
+    const int fd = ::open(arquivo.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    std::string antigo;
+    const bool lido = leTudo(fd, antigo);
+    ::close(fd);
+    if (lido) escreve(antigo, backup, modelo, modo);
+  }
+
+  void escreve(const std::string& antigo, const std::string& backup, const std::string& modelo,
+               mode_t modo) {
+    const int fd = ::open(modelo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    ::fchmod(fd, modo);
+    bool ok = gravaTudo(fd, antigo, 0) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+      ::unlink(modelo.c_str());
+      return;
+    }
+    temporario_ = modelo;
+    destino_ = backup;
+  }
+
+  std::string temporario_;
+  std::string destino_;
+};
+
+ResultadoGravacao falha(ResultadoGravacao r, int erro) {
+  r.ok = false;
+  r.erro = erro;
+  r.backupFeito = false;
+  return r;
+}
+
+// A folder that will not take a new file may still let its files be written.
+bool pastaRecusaArquivoNovo(int erro) { return erro == EACCES || erro == EPERM || erro == EROFS; }
+
+// Writes over the file itself, keeping its old text in memory to put it back
+// if the new one cannot be written whole. The new text is written over the
+// old one before the file is cut to size, so that putting the old text back
+// needs no more room than the file already holds.
+ResultadoGravacao gravaNoLugar(const std::string& caminho, std::string_view conteudo,
+                               const OpcoesGravacao& opcoes, int erroPasta) {
+  ResultadoGravacao r;
+  const int fd = ::open(caminho.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return falha(r, erroPasta);
+  struct stat st {};
+  std::string antigo;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !leTudo(fd, antigo)) {
+    const int erro = S_ISREG(st.st_mode) ? errno : EINVAL;
+    ::close(fd);
+    return falha(r, erro);
+  }
+  r.noLugar = true;
+  BackupPendente backup;
+  // The old text is about to be overwritten: only a copy can keep it.
+  if (!opcoes.backup.empty())
+    backup.prepara(caminho, caminhoSistema(opcoes.backup), st.st_mode & 07777, &antigo);
+
+  const auto tamanho = [](std::string_view s) { return static_cast<off_t>(s.size()); };
+  if (gravaTudo(fd, conteudo, 0) && ::ftruncate(fd, tamanho(conteudo)) == 0 && ::fsync(fd) == 0) {
+    // The text is on the disk: a late error of close cannot undo that.
+    ::close(fd);
+    r.ok = true;
+    r.backupFeito = backup.confirma();
+    return r;
+  }
+  const int erro = errno;
+  const bool reposto =
+      gravaTudo(fd, antigo, 0) && ::ftruncate(fd, tamanho(antigo)) == 0 && ::fsync(fd) == 0;
+  ::close(fd);
+  r.antigo = reposto ? EstadoAntigo::restaurado : EstadoAntigo::perdido;
+  return falha(r, erro);
 }
 
 }  // namespace
@@ -118,31 +283,94 @@ bool leArquivo(std::string_view nome, std::string& conteudo) {
   return true;
 }
 
-bool gravaArquivoSeguro(std::string_view nome, std::string_view conteudo, bool criaPastas) {
+ResultadoGravacao gravaArquivo(std::string_view nome, std::string_view conteudo,
+                               const OpcoesGravacao& opcoes) {
+  ResultadoGravacao r;
   const std::string caminho = caminhoSistema(nome);
-  if (caminho.empty()) return false;
-  if (criaPastas && !criaPastasDe(caminho)) return false;
-
-  std::string modelo = caminho + ".XXXXXX";
-  const int fd = ::mkstemp(modelo.data());
-  if (fd < 0) return false;
-  // Keep the permissions of the file being replaced.
+  if (caminho.empty()) return falha(r, ENOENT);
   struct stat antigo {};
-  if (::stat(caminho.c_str(), &antigo) == 0) {
-    if (S_ISDIR(antigo.st_mode)) {
-      ::close(fd);
-      ::unlink(modelo.c_str());
-      return false;
-    }
-    ::fchmod(fd, antigo.st_mode & 07777);
-  } else {
-    ::fchmod(fd, 0644);
+  const bool haAntigo = ::stat(caminho.c_str(), &antigo) == 0;
+  if (haAntigo && S_ISDIR(antigo.st_mode)) return falha(r, EISDIR);
+  // A device or a FIFO named by mistake would be replaced by a plain file.
+  if (haAntigo && !S_ISREG(antigo.st_mode)) return falha(r, EINVAL);
+  if (opcoes.criaPastas && !criaPastasDe(caminho)) return falha(r, errno);
+
+  std::string temporario = caminho + ".XXXXXX";
+  const int fd = criaTemporario(temporario);
+  if (fd < 0) {
+    const int erro = errno;
+    if (opcoes.noLugar && haAntigo && pastaRecusaArquivoNovo(erro))
+      return gravaNoLugar(caminho, conteudo, opcoes, erro);
+    return falha(r, erro);
   }
-  bool ok = gravaTudo(fd, conteudo) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(modelo.c_str(), caminho.c_str()) == 0;
-  if (!ok) ::unlink(modelo.c_str());
-  return ok;
+  ::fchmod(fd, haAntigo ? (antigo.st_mode & 07777) : 0644);
+  int erro = 0;
+  if (!gravaTudo(fd, conteudo, 0) || ::fsync(fd) != 0) erro = errno;
+  if (::close(fd) != 0 && erro == 0) erro = errno;
+  if (erro != 0) {
+    ::unlink(temporario.c_str());
+    return falha(r, erro);
+  }
+  // The backup is made only now that the new text is safe on the disk.
+  BackupPendente backup;
+  if (haAntigo && !opcoes.backup.empty())
+    backup.prepara(caminho, caminhoSistema(opcoes.backup), antigo.st_mode & 07777, nullptr);
+  if (::rename(temporario.c_str(), caminho.c_str()) != 0) {
+    erro = errno;
+    ::unlink(temporario.c_str());
+    return falha(r, erro);
+  }
+  r.ok = true;
+  r.backupFeito = backup.confirma();
+  sincronizaPasta(caminho);
+  return r;
 }
+
+std::string motivoErro(int erro) {
+  switch (erro) {
+    case EACCES:
+    case EPERM:
+      return "permissão negada"_cp.str();
+    case ENOSPC:
+    case EDQUOT:
+      return "disco cheio";
+    case EROFS:
+      return "sistema de arquivos somente de leitura";
+    case ENOENT:
+      return "pasta não existe"_cp.str();
+    case EISDIR:
+      return "é uma pasta"_cp.str();
+    case ENOTDIR:
+      return "parte do caminho não é uma pasta"_cp.str();
+    case EINVAL:
+      return "não é um arquivo comum"_cp.str();
+    case ENAMETOOLONG:
+      return "nome longo demais";
+    case EFBIG:
+      return "arquivo grande demais";
+    case EIO:
+      return "erro de leitura ou gravação no disco"_cp.str();
+    default: {
+      char buf[256];
+      // The system's text follows the user's locale, in UTF-8.
+      return cp1252::deUtf8(::strerror_r(erro, buf, sizeof buf));
+    }
+  }
+}
+
+std::string motivoFalha(const ResultadoGravacao& resultado) {
+  std::string motivo = motivoErro(resultado.erro);
+  if (resultado.antigo == EstadoAntigo::perdido)
+    motivo += "; o texto anterior não pôde ser reposto"_cp.str();
+  return motivo;
+}
+
+bool gravaArquivoSeguro(std::string_view nome, std::string_view conteudo, bool criaPastas) {
+  OpcoesGravacao opcoes;
+  opcoes.criaPastas = criaPastas;
+  return gravaArquivo(nome, conteudo, opcoes).ok;
+}
+
+void simulaFalhaCriacao(int erro) { falhaCriacao.store(erro); }
 
 }  // namespace plataforma

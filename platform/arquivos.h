@@ -1,5 +1,5 @@
 // File-system services shared by both programs: where the configuration and
-// the temporary files live, names in Windows-1252, and safe whole-file writes.
+// the temporary files live, names in Windows-1252, and the one safe writer.
 #pragma once
 
 #include <string>
@@ -27,9 +27,56 @@ std::string caminhoSistema(std::string_view nome);
 // Reads a whole file; false when it cannot be opened or read (a folder too).
 bool leArquivo(std::string_view nome, std::string& conteudo);
 
-// Writes a whole file safely: a temporary file in the same folder, flushed and
-// renamed over the old one, so a failed write leaves the old file whole.
-// Creates missing folders when criaPastas is set. False on any failure.
+// What a write does besides replacing the file.
+struct OpcoesGravacao {
+  bool criaPastas = false;  // create the missing folders of the path first
+  std::string backup;       // not empty: the old file is kept under this name
+  // When the folder refuses a new file (permission, read-only) but the file
+  // itself may be written, write it in place, putting the old text back if
+  // that write fails.
+  bool noLugar = false;
+};
+
+// What a failure left of the old file.
+enum class EstadoAntigo {
+  intacto,     // never touched
+  restaurado,  // an in-place write failed and the old text was written back
+  perdido,     // an in-place write failed and so did writing the old text back
+};
+
+struct ResultadoGravacao {
+  bool ok = false;
+  int erro = 0;                                  // errno of the failure, 0 when it worked
+  bool noLugar = false;                          // the file was written (or tried) in place
+  bool backupFeito = false;                      // the backup now holds the old file
+  EstadoAntigo antigo = EstadoAntigo::intacto;   // meaningful on failure
+  explicit operator bool() const { return ok; }
+};
+
+// The one writer of every file written for the user: the text goes whole to
+// a temporary file in the same folder, is flushed to disk, the old file
+// becomes the backup when one is asked for (a second name where possible,
+// else a copy; a backup that cannot be made is no error), and the temporary
+// file takes the file's name with the old file's permission bits. A path
+// that is a folder or a device is refused. A failure leaves no temporary
+// file and changes neither the file nor its backup (but for an in-place
+// write whose old text could not be put back: see EstadoAntigo).
+ResultadoGravacao gravaArquivo(std::string_view nome, std::string_view conteudo,
+                               const OpcoesGravacao& opcoes = {});
+
+// The reason of a failed write in a few words, for messages, in Windows-1252
+// ("permissão negada", "disco cheio", ...; the system's text otherwise).
+std::string motivoErro(int erro);
+// The reason of a failed write, saying also when the old text could not be
+// put back.
+std::string motivoFalha(const ResultadoGravacao& resultado);
+
+// gravaArquivo with no backup and no in-place write. False on any failure.
 bool gravaArquivoSeguro(std::string_view nome, std::string_view conteudo, bool criaPastas = false);
+
+// For tests: from now on creating the temporary file of a write fails with
+// this errno, as in a folder the user may not add files to (running as root,
+// no folder refuses). Backups are still made. 0 ends it.
+void simulaFalhaCriacao(int erro);
 
 }  // namespace plataforma

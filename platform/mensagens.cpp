@@ -1,5 +1,7 @@
 #include "mensagens.h"
 
+#include "cp1252.h"
+
 namespace plataforma {
 
 namespace {
@@ -32,6 +34,11 @@ ServicoMensagens* servicoAtual = &silencioso;
 
 }  // namespace
 
+Botao ServicoMensagens::mensagemUtf8(TipoMensagem tipo, const std::string& titulo,
+                                     const std::string& textoUtf8, const std::vector<Botao>& botoes) {
+  return mensagem(tipo, titulo, cp1252::deUtf8(textoUtf8), botoes);
+}
+
 ServicoMensagens& servicoMensagens() { return *servicoAtual; }
 
 void instalaServicoMensagens(ServicoMensagens* servico) {
@@ -51,93 +58,10 @@ void mostraMensagem(const std::string& texto, const std::string& titulo) {
   servicoMensagens().mensagem(TipoMensagem::simples, titulo, texto, {Botao::ok});
 }
 
-// ---------------------------------------------------------------------------
-
-void ServicoMensagensGravador::inesperada(const std::string& descricao) {
-  inesperadas.push_back(descricao);
-  if (aoInesperado) aoInesperado(descricao);
-}
-
-Botao ServicoMensagensGravador::mensagem(TipoMensagem tipo, const std::string& titulo,
-                                         const std::string& texto,
-                                         const std::vector<Botao>& botoes) {
-  registro.push_back({RegistroMensagem::Tipo::mensagem, tipo, titulo, texto, botoes});
-  if (respostasBotao.empty()) {
-    inesperada("message box: " + texto);
-    return botoes.empty() ? Botao::nenhum : botoes.front();
-  }
-  const Botao b = respostasBotao.front();
-  respostasBotao.pop_front();
-  return b;
-}
-
-std::optional<std::string> ServicoMensagensGravador::respostaTexto(RegistroMensagem::Tipo pedido,
-                                                                   const std::string& titulo,
-                                                                   const std::string& texto) {
-  registro.push_back({pedido, TipoMensagem::simples, titulo, texto, {}});
-  if (respostasTexto.empty()) {
-    inesperada("query: " + titulo + " " + texto);
-    return std::nullopt;
-  }
-  auto r = respostasTexto.front();
-  respostasTexto.pop_front();
-  return r;
-}
-
-std::optional<std::string> ServicoMensagensGravador::pergunta(const std::string& titulo,
-                                                              const std::string& rotulo,
-                                                              const std::string&) {
-  return respostaTexto(RegistroMensagem::Tipo::pergunta, titulo, rotulo);
-}
-
-std::optional<std::string> ServicoMensagensGravador::nomeArquivoAbrir(const std::string& titulo,
-                                                                      const std::string&,
-                                                                      const std::string& filtro) {
-  return respostaTexto(RegistroMensagem::Tipo::abrir, titulo, filtro);
-}
-
-std::optional<std::string> ServicoMensagensGravador::nomeArquivoSalvar(const std::string& titulo,
-                                                                       const std::string&,
-                                                                       const std::string& filtro) {
-  return respostaTexto(RegistroMensagem::Tipo::salvar, titulo, filtro);
-}
-
-std::optional<EscolhaFonte> ServicoMensagensGravador::escolheFonte(const EscolhaFonte&) {
-  registro.push_back({RegistroMensagem::Tipo::fonte, TipoMensagem::simples, {}, {}, {}});
-  if (respostasFonte.empty()) {
-    inesperada("font dialog");
-    return std::nullopt;
-  }
-  auto r = respostasFonte.front();
-  respostasFonte.pop_front();
-  return r;
-}
-
-std::optional<EscolhaImpressora> ServicoMensagensGravador::escolheImpressora() {
-  registro.push_back({RegistroMensagem::Tipo::impressora, TipoMensagem::simples, {}, {}, {}});
-  if (respostasImpressora.empty()) {
-    inesperada("printer dialog");
-    return std::nullopt;
-  }
-  auto r = respostasImpressora.front();
-  respostasImpressora.pop_front();
-  return r;
-}
-
-std::vector<std::string> ServicoMensagensGravador::textos() const {
-  std::vector<std::string> r;
-  for (const auto& m : registro)
-    if (m.pedido == RegistroMensagem::Tipo::mensagem) r.push_back(m.texto);
-  return r;
-}
-
-void ServicoMensagensGravador::limpa() {
-  respostasBotao.clear();
-  respostasTexto.clear();
-  respostasFonte.clear();
-  respostasImpressora.clear();
-  registro.clear();
-  inesperadas.clear();
+void mostraNomeRecusado(const std::string& nomeUtf8) {
+  servicoMensagens().mensagemUtf8(TipoMensagem::erro, {},
+                                  cp1252::paraUtf8("Nome de arquivo que o programa não aceita: "_cp) + nomeUtf8,
+                                  {Botao::ok});
 }
 
 }  // namespace plataforma

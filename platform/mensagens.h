@@ -1,11 +1,9 @@
 // The one seam through which the programs ask the user anything: message
-// boxes, input queries, file names, font and printer choice. The windows
-// install the Qt implementation; tests install ServicoMensagensGravador, which
-// logs every request and answers from a script. All texts are Windows-1252.
+// boxes, input queries, file names, font and printer choice. The programs
+// install the Qt implementation; tests install a recording one, which logs
+// every request and answers from a script. All texts are Windows-1252.
 #pragma once
 
-#include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +36,11 @@ class ServicoMensagens {
   // the program's title.
   virtual Botao mensagem(TipoMensagem tipo, const std::string& titulo, const std::string& texto,
                          const std::vector<Botao>& botoes) = 0;
+  // The same with a text in UTF-8, for what Windows-1252 cannot hold (a file
+  // name as the user wrote it). A service that shows only Windows-1252 gets
+  // the text with "?" for each character the code page lacks.
+  virtual Botao mensagemUtf8(TipoMensagem tipo, const std::string& titulo,
+                             const std::string& textoUtf8, const std::vector<Botao>& botoes);
 
   // An input query: the text typed, or nothing when cancelled.
   virtual std::optional<std::string> pergunta(const std::string& titulo, const std::string& rotulo,
@@ -68,52 +71,10 @@ void mostraInformacao(const std::string& texto, const std::string& titulo = {});
 void mostraAviso(const std::string& texto, const std::string& titulo = {});
 void mostraMensagem(const std::string& texto, const std::string& titulo = {});
 
-// ---------------------------------------------------------------------------
-// Recording service for tests.
-
-struct RegistroMensagem {
-  enum class Tipo { mensagem, pergunta, abrir, salvar, fonte, impressora } pedido;
-  TipoMensagem tipo = TipoMensagem::simples;
-  std::string titulo;
-  std::string texto;
-  std::vector<Botao> botoes;
-};
-
-class ServicoMensagensGravador : public ServicoMensagens {
- public:
-  // What the next request of each kind answers, in order.
-  std::deque<Botao> respostasBotao;
-  std::deque<std::optional<std::string>> respostasTexto;  // queries and file names
-  std::deque<std::optional<EscolhaFonte>> respostasFonte;
-  std::deque<std::optional<EscolhaImpressora>> respostasImpressora;
-
-  // Every request, in order.
-  std::vector<RegistroMensagem> registro;
-  // Requests that found no scripted answer; tests expect none.
-  std::vector<std::string> inesperadas;
-  // Called for each unexpected request (tests make it a failure).
-  std::function<void(const std::string&)> aoInesperado;
-
-  Botao mensagem(TipoMensagem tipo, const std::string& titulo, const std::string& texto,
-                 const std::vector<Botao>& botoes) override;
-  std::optional<std::string> pergunta(const std::string& titulo, const std::string& rotulo,
-                                      const std::string& valorInicial) override;
-  std::optional<std::string> nomeArquivoAbrir(const std::string& titulo, const std::string& pasta,
-                                              const std::string& filtro) override;
-  std::optional<std::string> nomeArquivoSalvar(const std::string& titulo,
-                                               const std::string& nomeInicial,
-                                               const std::string& filtro) override;
-  std::optional<EscolhaFonte> escolheFonte(const EscolhaFonte& atual) override;
-  std::optional<EscolhaImpressora> escolheImpressora() override;
-
-  // The texts of the message boxes shown, in order.
-  std::vector<std::string> textos() const;
-  void limpa();
-
- private:
-  void inesperada(const std::string& descricao);
-  std::optional<std::string> respostaTexto(RegistroMensagem::Tipo pedido, const std::string& titulo,
-                                           const std::string& texto);
-};
+// The error box of a file name that the programs cannot hold (a character
+// outside Windows-1252): "Nome de arquivo que o programa não aceita: " and the
+// name as the user wrote it (UTF-8). Such a name is never opened, written or
+// listed under another name.
+void mostraNomeRecusado(const std::string& nomeUtf8);
 
 }  // namespace plataforma

@@ -7,32 +7,11 @@
 
 #include "arquivos.h"
 #include "cp1252.h"
+#include "linhas.h"
 
 namespace plataforma {
 
 namespace {
-
-// One line of the file: where its text starts and ends (line break excluded)
-// and where the next line starts.
-struct Linha {
-  std::size_t inicio;
-  std::size_t fim;
-  std::size_t proxima;
-};
-
-std::vector<Linha> divideLinhas(const std::string& s) {
-  std::vector<Linha> linhas;
-  std::size_t i = 0;
-  while (i < s.size()) {
-    std::size_t lf = s.find('\n', i);
-    const std::size_t proxima = lf == std::string::npos ? s.size() : lf + 1;
-    std::size_t fim = lf == std::string::npos ? s.size() : lf;
-    if (fim > i && s[fim - 1] == '\r') --fim;
-    linhas.push_back({i, fim, proxima});
-    i = proxima;
-  }
-  return linhas;
-}
 
 bool ehBranco(char c) { return c == ' ' || c == '\t'; }
 
@@ -77,16 +56,16 @@ std::optional<ParChave> parChave(std::string_view linha) {
 
 struct Local {
   bool temSecao = false;
-  std::size_t fimSecao = 0;       // where a new key of the section goes
-  std::optional<Linha> linhaChave;  // the first line of the key, if any
+  std::size_t fimSecao = 0;            // where a new key of the section goes
+  std::optional<LinhaLida> linhaChave;  // the first line of the key, if any
   std::string valor;
 };
 
 Local procura(const std::string& conteudo, std::string_view secao, std::string_view chave) {
   Local r;
   bool dentro = false;
-  for (const Linha& l : divideLinhas(conteudo)) {
-    const std::string_view texto(conteudo.data() + l.inicio, l.fim - l.inicio);
+  for (const LinhaLida& l : LeitorLinhas(conteudo, RegraFimLinha::lfCrFinal)) {
+    const std::string_view texto = l.texto;  // the line without its CR LF
     if (auto nome = nomeSecao(texto)) {
       if (dentro) break;  // only the first section of that name counts
       dentro = iguaisSemCaixa(*nome, secao);
@@ -131,27 +110,20 @@ std::string lePerfil(std::string_view secao, std::string_view chave, std::string
   return valor;
 }
 
-bool gravaPerfil(std::string_view secao, std::string_view chave, std::string_view valor,
-                 std::string_view arquivo) {
+namespace {
+
+// The file's text with one key set, every other byte kept.
+std::string comChave(const std::string& conteudo, std::string_view secao, std::string_view chave,
+                     std::string_view valor) {
   const std::size_t quebra = valor.find_first_of("\r\n");
   if (quebra != std::string_view::npos) valor = valor.substr(0, quebra);
-
-  const std::string caminho = caminhoPerfil(arquivo);
-  std::string conteudo;
-  if (!leArquivo(caminho, conteudo)) {
-    // Only a file that does not exist may be started afresh; one that exists
-    // but cannot be read would lose its other keys.
-    struct stat st {};
-    const std::string sistema = caminhoSistema(caminho);
-    if (::stat(sistema.c_str(), &st) == 0 || errno != ENOENT) return false;
-    conteudo.clear();
-  }
 
   const std::string linhaNova = std::string(chave) + "=" + std::string(valor);
   const Local l = procura(conteudo, secao, chave);
   std::string novo;
   if (l.linhaChave) {
-    novo = conteudo.substr(0, l.linhaChave->inicio) + linhaNova + conteudo.substr(l.linhaChave->fim);
+    const std::size_t fim = l.linhaChave->inicio + l.linhaChave->texto.size();
+    novo = conteudo.substr(0, l.linhaChave->inicio) + linhaNova + conteudo.substr(fim);
   } else if (l.temSecao) {
     std::string antes = conteudo.substr(0, l.fimSecao);
     if (!antes.empty() && antes.back() != '\n') antes += "\r\n";
@@ -166,7 +138,40 @@ bool gravaPerfil(std::string_view secao, std::string_view chave, std::string_vie
     novo += linhaNova;
     novo += "\r\n";
   }
-  return gravaArquivoSeguro(caminho, novo, true);
+  return novo;
+}
+
+}  // namespace
+
+LotePerfil::LotePerfil(std::string_view arquivo) : arquivo_(arquivo) {}
+
+void LotePerfil::defineValor(std::string_view secao, std::string_view chave, std::string_view valor) {
+  chaves_.push_back({std::string(secao), std::string(chave), std::string(valor)});
+}
+
+bool LotePerfil::grava() {
+  if (chaves_.empty()) return true;
+  const std::string caminho = caminhoPerfil(arquivo_);
+  std::string conteudo;
+  if (!leArquivo(caminho, conteudo)) {
+    // Only a file that does not exist may be started afresh; one that exists
+    // but cannot be read would lose its other keys.
+    struct stat st {};
+    const std::string sistema = caminhoSistema(caminho);
+    if (::stat(sistema.c_str(), &st) == 0 || errno != ENOENT) return false;
+    conteudo.clear();
+  }
+  for (const Chave& c : chaves_) conteudo = comChave(conteudo, c.secao, c.chave, c.valor);
+  OpcoesGravacao opcoes;
+  opcoes.criaPastas = true;
+  return gravaArquivo(caminho, conteudo, opcoes).ok;
+}
+
+bool gravaPerfil(std::string_view secao, std::string_view chave, std::string_view valor,
+                 std::string_view arquivo) {
+  LotePerfil lote(arquivo);
+  lote.defineValor(secao, chave, valor);
+  return lote.grava();
 }
 
 }  // namespace plataforma

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plataforma {
 
@@ -27,5 +28,28 @@ std::string lePerfil(std::string_view secao, std::string_view chave, std::string
 // A CR or LF in the value ends it (a value is one line). False on failure.
 bool gravaPerfil(std::string_view secao, std::string_view chave, std::string_view valor,
                  std::string_view arquivo);
+
+// Many keys of one profile file set with one read and one write, so that a
+// settings section reaches the file whole or not at all. The file comes out
+// byte for byte as the same gravaPerfil calls in the same order make it.
+class LotePerfil {
+ public:
+  explicit LotePerfil(std::string_view arquivo);
+  // Queues key = valor in secao, with the rules of gravaPerfil.
+  void defineValor(std::string_view secao, std::string_view chave, std::string_view valor);
+  // Reads the file once, sets the queued keys in order and writes it once,
+  // creating its folder (an empty batch writes nothing). False on failure,
+  // with the file as it was.
+  bool grava();
+
+ private:
+  struct Chave {
+    std::string secao;
+    std::string chave;
+    std::string valor;
+  };
+  std::string arquivo_;
+  std::vector<Chave> chaves_;
+};
 
 }  // namespace plataforma

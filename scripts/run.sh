@@ -4,8 +4,5 @@ set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 "$raiz/scripts/setup.sh"
 "$raiz/scripts/build.sh" "$raiz/build"
-if [ -x "$raiz/build/bin/lumarel" ]; then
-  cd "$raiz/build/bin"
-  exec ./lumarel "$raiz/data/exemplo.txt"
-fi
-echo "run: built the libraries and their tests; the editor program is not built yet, so there is nothing to start."
+cd "$raiz/build/bin"
+exec ./lumarel "$raiz/data/exemplo.txt"

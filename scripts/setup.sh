@@ -18,6 +18,8 @@ pacotes=(
   cups-client
   xvfb
   xauth
+  poppler-utils
+  qt6-translations-l10n
 )
 
 faltam=()

@@ -3,6 +3,7 @@
 #include "arquivos.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "linhas.h"
 #include "mensagens.h"
 
 const std::array<unsigned char, 64> pontosParaBrailleAntigo = {
@@ -85,22 +86,13 @@ bool carregaArquivoAmbCode(std::string_view caminho, TTabelaImpressora& tabela) 
     plataforma::mostraErro("Configuração da impressora não achada "_cp + std::string(caminho));
     return false;
   }
-  int numero = 0;
-  std::size_t i = 0;
-  while (i < conteudo.size()) {
-    std::size_t fim = conteudo.find('\n', i);
-    const std::size_t proxima = fim == std::string::npos ? conteudo.size() : fim + 1;
-    if (fim == std::string::npos) fim = conteudo.size();
-    std::string_view linha(conteudo.data() + i, fim - i);
-    if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
-    if (linha.size() > maximoLinha) linha = linha.substr(0, maximoLinha);
-    i = proxima;
-    ++numero;
+  for (const auto& l : plataforma::LeitorLinhas(conteudo, plataforma::RegraFimLinha::lfCrFinal)) {
+    const std::string_view linha = l.texto.substr(0, maximoLinha);
     if (linha.empty() || linha[0] == '*') continue;
     // A short line or a position that is not a hexadecimal digit is a bad
     // line: guessing a byte would emboss the wrong cell.
     if (!linhaValida(linha)) {
-      plataforma::mostraErro("Configuração da impressora com erro na linha "_cp + std::to_string(numero));
+      plataforma::mostraErro("Configuração da impressora com erro na linha "_cp + std::to_string(l.numero));
       return false;
     }
     tabela[hexParaByte(linha[0], linha[1])] = hexParaByte(linha[3], linha[4]);

@@ -24,6 +24,24 @@ bool recuoContinuacao = false;
 
 namespace {
 
+bool passoEmCurso = false;
+
+// Held for the whole of a pass. Taken only when no pass runs; a guard that
+// did not get it leaves the flag to the pass that holds it.
+class GuardaPasso {
+ public:
+  GuardaPasso() : dono_(!passoEmCurso) { passoEmCurso = true; }
+  ~GuardaPasso() {
+    if (dono_) passoEmCurso = false;
+  }
+  bool recusado() const { return !dono_; }
+  GuardaPasso(const GuardaPasso&) = delete;
+  GuardaPasso& operator=(const GuardaPasso&) = delete;
+
+ private:
+  const bool dono_;
+};
+
 // Lines a page holds in this pass: maxLin, except in the single-line pass,
 // which ends no page (its first line must be the line's own Braille).
 int linhasPorPagina = 30;
@@ -445,7 +463,11 @@ bool interpretaComando(int indice, const std::string& linha) {
   return true;
 }
 
+bool traducaoEmCurso() { return passoEmCurso; }
+
 bool geraRascunho(const std::vector<std::string>& linhas, int linhaCursor, int& linhaRascunho, bool preview) {
+  const GuardaPasso guarda;
+  if (guarda.recusado()) return false;
   if (!abreRascunho()) {
     plataforma::mostraErro(mensagemErroRascunho);
     return false;
@@ -514,6 +536,9 @@ class RascunhoDeUmaLinha {
 }  // namespace
 
 bool traduzLinha(std::string_view linha, std::string& saida) {
+  // Before the scratch file: choosing it already changes the draft's name.
+  const GuardaPasso guarda;
+  if (guarda.recusado()) return false;
   RascunhoDeUmaLinha arquivoProprio;
   if (!abreRascunho()) {
     plataforma::mostraErro(mensagemErroRascunho);

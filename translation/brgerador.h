@@ -21,6 +21,13 @@ extern bool juntando;          // lines are joined into paragraphs
 extern bool hifenizando;       // lines may be cut between syllables
 extern bool recuoContinuacao;  // continuation lines begin with two blanks
 
+// A translation pass (geraRascunho or traduzLinha) is running. The passes
+// share the page, paragraph and converter state, so a pass started while
+// another runs (from a box shown mid-pass, whose event loop may run a key,
+// a timer or a menu command) is refused: it does nothing and returns false.
+// Callers that report a failed pass ask this first to stay quiet.
+bool traducaoEmCurso();
+
 // Translates the whole document into the draft file. linhaCursor is a
 // document line (or any value that names none); linhaRascunho gets the number
 // of draft lines handed out before that line began (0 when the pass never got
@@ -28,7 +35,7 @@ extern bool recuoContinuacao;  // continuation lines begin with two blanks
 // paginaInicial..paginaFinal are written, numbered from numPagInicial; the
 // printer code table must be loaded. preview: the draft is for the preview.
 // Fills mapaLinhas. True when the whole draft reached the disk; otherwise the
-// disk-error box was shown.
+// disk-error box was shown, or another pass runs (nothing was touched, no box).
 bool geraRascunho(const std::vector<std::string>& linhas, int linhaCursor, int& linhaRascunho,
                   bool preview);
 
@@ -36,7 +43,8 @@ bool geraRascunho(const std::vector<std::string>& linhas, int linhaCursor, int& 
 // single-line pass over the draft file (the line is taken as text, markup and
 // all; 254 cells at most, no header). Sets the page range to 1..9999 and the
 // usable width to 254. False, with saida unchanged, when the draft file could
-// not be written or read back (the disk-error box was shown).
+// not be written or read back (the disk-error box was shown), or when another
+// pass runs (nothing was touched, no box).
 bool traduzLinha(std::string_view linha, std::string& saida);
 // The same for line `indice` of the document; an index outside the document
 // is an empty line.

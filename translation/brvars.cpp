@@ -65,6 +65,9 @@ bool grava(const char* secao, std::string_view chave, std::string_view valor) {
   return plataforma::gravaPerfil(secao, chave, valor, arquivoIni);
 }
 
+// One section's keys reach the file in one write: all of them or none.
+plataforma::LotePerfil lote() { return plataforma::LotePerfil(arquivoIni); }
+
 // A path with its default when the key is missing or empty.
 std::string leCaminho(std::string_view chave, std::string_view padrao) {
   std::string v = le(secaoLumarel, chave, caminhoInteiro);
@@ -145,9 +148,9 @@ bool gravaConfigPrograma() {
       {"cabecIngles", escreveSimNao(c.cabecIngles)},
       {"tipoTratGrafico", escreveInteiro(c.tipoTratGrafico)},
   };
-  bool ok = true;
-  for (const auto& [chave, valor] : valores) ok = grava(secaoLumarel, chave, valor) && ok;
-  return ok;
+  auto l = lote();
+  for (const auto& [chave, valor] : valores) l.defineValor(secaoLumarel, chave, valor);
+  return l.grava();
 }
 
 void leConfigDiretorios(std::string_view diretorio) {
@@ -164,14 +167,15 @@ void leConfigDiretorios(std::string_view diretorio) {
 
 bool gravaConfigDiretorios() {
   const TConfiguracao& c = configuracao;
-  bool ok = grava(secaoLumarel, "arqTrab", c.arqTrab);
-  ok = grava(secaoLumarel, "amBCode", c.ambCode) && ok;
-  ok = grava(secaoLumarel, "amBCode2", c.ambCode2) && ok;
-  ok = grava(secaoLumarel, "grafBraille", c.grafBraille) && ok;
-  ok = grava(secaoLumarel, "kavrin", c.kavrin) && ok;
-  ok = grava(secaoLumarel, "orvento", c.orvento) && ok;
-  ok = grava(secaoLumarel, "selvra", c.selvra) && ok;
-  return ok;
+  auto l = lote();
+  l.defineValor(secaoLumarel, "arqTrab", c.arqTrab);
+  l.defineValor(secaoLumarel, "amBCode", c.ambCode);
+  l.defineValor(secaoLumarel, "amBCode2", c.ambCode2);
+  l.defineValor(secaoLumarel, "grafBraille", c.grafBraille);
+  l.defineValor(secaoLumarel, "kavrin", c.kavrin);
+  l.defineValor(secaoLumarel, "orvento", c.orvento);
+  l.defineValor(secaoLumarel, "selvra", c.selvra);
+  return l.grava();
 }
 
 void leConfigImpressora() {
@@ -188,14 +192,15 @@ void leConfigImpressora() {
 
 bool gravaConfigImpressora() {
   const TConfiguracao& c = configuracao;
-  bool ok = grava(secaoImpressora, "Marca", c.Marca);
-  ok = grava(secaoImpressora, "Interponto", escreveSimNao(c.Interponto)) && ok;
-  ok = grava(secaoImpressora, "PolegsForm", escreveInteiro(c.PolegsForm)) && ok;
-  ok = grava(secaoImpressora, "Linhas", escreveInteiro(c.Linhas)) && ok;
-  ok = grava(secaoImpressora, "Colunas", escreveInteiro(c.Colunas)) && ok;
-  ok = grava(secaoImpressora, "NomeArq", c.NomeArq) && ok;
-  ok = grava(secaoImpressora, "EnviaVazias", c.EnviaVazias ? std::string("SIM") : "NÃO"_cp.str()) && ok;
-  return ok;
+  auto l = lote();
+  l.defineValor(secaoImpressora, "Marca", c.Marca);
+  l.defineValor(secaoImpressora, "Interponto", escreveSimNao(c.Interponto));
+  l.defineValor(secaoImpressora, "PolegsForm", escreveInteiro(c.PolegsForm));
+  l.defineValor(secaoImpressora, "Linhas", escreveInteiro(c.Linhas));
+  l.defineValor(secaoImpressora, "Colunas", escreveInteiro(c.Colunas));
+  l.defineValor(secaoImpressora, "NomeArq", c.NomeArq);
+  l.defineValor(secaoImpressora, "EnviaVazias", c.EnviaVazias ? std::string("SIM") : "NÃO"_cp.str());
+  return l.grava();
 }
 
 void leConfigDicionario() {
@@ -209,12 +214,13 @@ void leConfigDicionario() {
 
 bool gravaConfigDicionario() {
   const TConfiguracao& c = configuracao;
-  bool ok = grava(secaoDicionario, "ARQDIC", c.ARQDIC);
-  ok = grava(secaoDicionario, "ARQSUFIXOS", c.ARQSUFIXOS) && ok;
-  ok = grava(secaoDicionario, "ARQINEXIST", c.ARQINEXIST) && ok;
-  ok = grava(secaoDicionario, "ARQNOMES", c.ARQNOMES) && ok;
-  ok = grava(secaoDicionario, "ARQSUGERE", c.ARQSUGERE) && ok;
-  return ok;
+  auto l = lote();
+  l.defineValor(secaoDicionario, "ARQDIC", c.ARQDIC);
+  l.defineValor(secaoDicionario, "ARQSUFIXOS", c.ARQSUFIXOS);
+  l.defineValor(secaoDicionario, "ARQINEXIST", c.ARQINEXIST);
+  l.defineValor(secaoDicionario, "ARQNOMES", c.ARQNOMES);
+  l.defineValor(secaoDicionario, "ARQSUGERE", c.ARQSUGERE);
+  return l.grava();
 }
 
 void leConfigMargem() {
@@ -226,9 +232,10 @@ void leConfigMargem() {
 }
 
 bool gravaConfigMargem() {
-  bool ok = grava(secaoLumarel, "quebraLin", escreveSimNaoMargem(configuracao.quebraLin));
-  ok = grava(secaoLumarel, "maxCol", escreveInteiroMargem(configuracao.maxCol)) && ok;
-  return ok;
+  auto l = lote();
+  l.defineValor(secaoLumarel, "quebraLin", escreveSimNaoMargem(configuracao.quebraLin));
+  l.defineValor(secaoLumarel, "maxCol", escreveInteiroMargem(configuracao.maxCol));
+  return l.grava();
 }
 
 std::vector<std::string> leArquivosRecentes() {
@@ -238,10 +245,10 @@ std::vector<std::string> leArquivosRecentes() {
 }
 
 bool gravaArquivosRecentes(const std::vector<std::string>& arquivos) {
-  bool ok = true;
+  auto l = lote();
   for (std::size_t i = 0; i < 5; ++i)
-    ok = grava(secaoLumarel, "arq" + std::to_string(i + 1), i < arquivos.size() ? arquivos[i] : "") && ok;
-  return ok;
+    l.defineValor(secaoLumarel, "arq" + std::to_string(i + 1), i < arquivos.size() ? arquivos[i] : "");
+  return l.grava();
 }
 
 bool gravaUltimoDir(std::string_view pasta) { return grava(secaoLumarel, "ultimoDir", pasta); }

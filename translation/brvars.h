@@ -89,7 +89,8 @@ bool leSQualquerCaixa(std::string_view texto);
 
 // ---------------------------------------------------------------------------
 // Readers and writers of the sections. Readers never fail: a missing file or
-// key gives the defaults. Writers return false when the file could not be
+// key gives the defaults. A writer puts its whole section in one write of the
+// file: all its keys or none. Writers return false when the file could not be
 // written (the file is then left as it was).
 
 // The nineteen program parameters, in the dialog's order.

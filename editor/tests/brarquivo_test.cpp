@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "apoio_testes.h"
+#include "gravacoes_teste.h"
 #include "brvars.h"
 #include "cp1252.h"
 #include "perfil.h"
@@ -343,8 +344,91 @@ TEST_F(Arquivos, gravacaoQueFalhaAvisaEContinuaAlterado) {
   mensagens.esperaOk();
   EXPECT_FALSE(salvaDocumento(editor));
   EXPECT_TRUE(editor.alterado);
-  EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{"Erro ao salvar o arquivo"});
+  EXPECT_EQ(mensagens.servico.textos(),
+            std::vector<std::string>{"Erro ao salvar o arquivo\n" + pasta.arquivo("falta/doc.txt") +
+                                     ": pasta não existe"_cp});
   EXPECT_EQ(mensagens.servico.registro[0].tipo, TipoMensagem::informacao);
+}
+
+TEST_F(Arquivos, salvarQueFalhaDizOCaminhoEOMotivo) {
+  struct Caso {
+    const char* nome;
+    std::string documento;  // relative to the folder, Windows-1252
+    int simulado;           // errno of a refused temporary file
+    std::string motivo;
+  } casos[] = {
+      {"pasta que falta", "falta/doc.txt", 0, "pasta não existe"_cp},
+      {"uma pasta no lugar", "pasta.txt", 0, "é uma pasta"_cp},
+      {"pasta que recusa arquivo novo", "novo.txt", EACCES, "permissão negada"_cp},
+      {"acentos no nome", "Ações/Não.txt"_cp, 0, "pasta não existe"_cp},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    apoio::PastaTemporaria p;
+    std::filesystem::create_directory(p.arquivo("pasta.txt"));
+    p.grava("doc.txt", "antigo\r\n");
+    p.grava("doc.txt.bak", "backup\r\n");
+    const auto antes = apoio::retratoPasta(p.caminho());
+    nomeDocumento = p.caminho() + "/" + c.documento;
+    editor.texto = {"novo"};
+    editor.alterado = true;
+    mensagens.servico.limpa();
+    mensagens.esperaOk();
+    bool salvou = true;
+    {
+      apoio::FalhaSimulada falha(c.simulado);
+      salvou = salvaDocumento(editor);
+    }
+    EXPECT_FALSE(salvou);
+    EXPECT_TRUE(editor.alterado);
+    EXPECT_EQ(mensagens.servico.textos(),
+              std::vector<std::string>{"Erro ao salvar o arquivo\n" + nomeDocumento + ": " + c.motivo});
+    EXPECT_EQ(apoio::retratoPasta(p.caminho()), antes);
+  }
+}
+
+TEST_F(Arquivos, documentoNumaPastaQueRecusaArquivoNovoEGravadoNoLugar) {
+  struct Caso {
+    const char* nome;
+    rlim_t limite;  // a full disk after this many bytes (0: none)
+    std::string antigo;
+    const char* conteudo;  // what the document holds afterwards (nullptr: not known)
+    std::string backup;
+    std::string motivo;  // empty: the save works
+  } casos[] = {
+      {"grava", 0, "antigo\r\n", "novo\r\n", "antigo\r\n", ""},
+      {"disco cheio: nem o antigo volta", 16, std::string(40, 'a'), nullptr, "backup\r\n",
+       "arquivo grande demais; o texto anterior não pôde ser reposto"_cp},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    apoio::PastaTemporaria p;
+    p.grava("doc.txt", c.antigo);
+    p.grava("doc.txt.bak", "backup\r\n");
+    nomeDocumento = p.arquivo("doc.txt");
+    const bool salva = c.motivo.empty();
+    editor.texto = {salva ? "novo" : std::string(100, 'n')};
+    editor.alterado = true;
+    mensagens.servico.limpa();
+    if (!salva) mensagens.esperaOk();
+    bool salvou = false;
+    {
+      apoio::FalhaSimulada falha(EACCES);
+      apoio::LimiteTamanho limite(c.limite);
+      salvou = salvaDocumento(editor);
+    }
+    EXPECT_EQ(salvou, salva);
+    EXPECT_EQ(editor.alterado, !salva);
+    if (c.conteudo) {
+      EXPECT_EQ(p.le("doc.txt"), c.conteudo);
+    }
+    EXPECT_EQ(p.le("doc.txt.bak"), c.backup);
+    EXPECT_EQ(apoio::retratoPasta(p.caminho()).size(), 2u);
+    if (!salva) {
+      EXPECT_EQ(mensagens.servico.textos(),
+                std::vector<std::string>{"Erro ao salvar o arquivo\n" + nomeDocumento + ": " + c.motivo});
+    }
+  }
 }
 
 TEST_F(Arquivos, sairEFecharPerguntamConformeAAlteracao) {

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "apoio_traducao.h"
 #include "brcodigo.h"
+#include "brgerador.h"
 #include "brtraduz.h"
+#include "brvisual.h"
 #include "brvars.h"
 #include "cp1252.h"
 
@@ -171,6 +174,53 @@ TEST_F(LinhasBraille, TogglingRowsAlwaysReturnsTheCaretToRowOne) {
   vista.alternaUmaCincoLinhas();
   EXPECT_EQ(vista.rotuloBrailleAtual, 1);
   EXPECT_EQ(linhas(), (std::vector<std::string>{"b", "a", "", "", ""}));
+}
+
+// A key, a click or F9 while a box of a running pass is up: translating a
+// row then would move the quote and bracket state of that pass, and the
+// preview would take its table and page range. Neither happens; the rows
+// keep what they show, the pass writes its draft as if nothing happened,
+// and the first refresh after it redoes every row.
+class DuranteUmaPassagem : public apoio::TesteTraducao {};
+
+TEST_F(DuranteUmaPassagem, RowsAndPreviewWaitForThePassToEnd) {
+  const std::vector<std::string> texto{"\"um (dois", "tr\"es (4", "cinco"};
+  const LeitorLinha leitor = [&texto](int i) { return texto[static_cast<std::size_t>(i)]; };
+  const std::vector<std::string> documento{"Frase \"aberta (e", "<G* Meus desenhos/casa.grb>", "fechada\" 2) aqui."};
+  for (const bool antigo : {true, false}) {
+    SCOPED_TRACE(antigo ? "old code" : "unified code");
+    SetUp();
+    mensagens.servico.limpa();
+    configuracao.brailleAntigo = antigo;
+    paginaFinal = 3;
+    mensagens.esperaOk();
+    int linha = 0;
+    ASSERT_TRUE(geraRascunho(documento, 0, linha, false));
+    const std::string referencia = pasta.le("rascunho.txt");
+
+    RotulosGravados saida;
+    TLinhasBraille vista(saida);
+    vista.rotuloBrailleAtual = 2;
+    vista.atualizaLinhasBraille(2, 3, leitor);
+    const auto antes = saida.texto;
+    saida.zeraEscritas();
+    bool visualizou = true;
+    apoio::naProximaCaixa(mensagens, [&] {
+      vista.atualizaLinhasBraille(3, 3, leitor);
+      vista.cliqueEditor(1, 3, leitor);
+      vista.atualizaLinhasBraille(2, 3, leitor);
+      visualizou = geraVisualizacao(texto, 0) || paginaFinal != 3 || tabelaImpressora != tabelaIdentidade();
+    });
+    ASSERT_TRUE(geraRascunho(documento, 0, linha, false));
+    EXPECT_EQ(mensagens.servico.textos().size(), 2u) << "the refusals show no box";
+    EXPECT_FALSE(visualizou);
+    EXPECT_EQ(pasta.le("rascunho.txt"), referencia);
+    EXPECT_EQ(saida.escritas, (std::array<int, 6>{}));
+    EXPECT_EQ(saida.texto, antes);
+    // Back on the line it showed before the pass, every row is redone.
+    vista.atualizaLinhasBraille(2, 3, leitor);
+    EXPECT_EQ(saida.escritas, (std::array<int, 6>{0, 1, 1, 1, 1, 1}));
+  }
 }
 
 TEST_F(LinhasBraille, ExtremeCaretLinesGiveEmptyRows) {

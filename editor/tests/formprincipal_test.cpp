@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
@@ -21,6 +22,8 @@
 #include "impressaotexto.h"
 #include "inicio.h"
 #include "perfil.h"
+#include "servicoqt.h"
+#include "superficieqt.h"
 #include "textoqt.h"
 
 using plataforma::Botao;
@@ -394,6 +397,32 @@ TEST_F(Programa, janelasCriadasNaOrdemCadaUmaComSuaSecao) {
   EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Lumarel"));
 }
 
+// The start main runs: every service the program relies on is in place once
+// the windows exist (a printer-driver embosser needs its drawing surface), and
+// taken back out at the end.
+TEST_F(Programa, inicioInstalaTodosOsServicos) {
+  windows.gravaIni("[LUMAREL]\r\nambCode2=" +
+                   plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") + "\r\n");
+  {
+    InicioPrograma inicio({QStringLiteral("lumarel")});
+    EXPECT_EQ(inicio.principal(), formPrincipal);
+    EXPECT_NE(dynamic_cast<ServicoMensagensQt*>(&plataforma::servicoMensagens()), nullptr);
+    const std::unique_ptr<SuperficieDesenho> superficie = criaSuperficie();
+    EXPECT_NE(dynamic_cast<SuperficieQt*>(superficie.get()), nullptr);
+    // Qt's own buttons speak Portuguese, whatever the desktop's language.
+    QMessageBox caixa;
+    caixa.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+    const std::pair<QMessageBox::StandardButton, const char*> botoes[] = {
+        {QMessageBox::Cancel, "Cancelar"}, {QMessageBox::Yes, "&Sim"}, {QMessageBox::No, "&Não"}};
+    for (const auto& [botao, texto] : botoes)
+      EXPECT_EQ(caixa.button(botao)->text().toStdString(), texto);
+  }
+  EXPECT_EQ(QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Cancel).button(QMessageBox::Cancel)->text(),
+            QStringLiteral("Cancel"));
+  EXPECT_EQ(criaSuperficie(), nullptr);
+  EXPECT_EQ(dynamic_cast<ServicoMensagensQt*>(&plataforma::servicoMensagens()), nullptr);
+}
+
 TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {
   abreExemplo();
   if (HasFatalFailure()) return;
@@ -410,7 +439,7 @@ TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {
   EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{mensagemEnviado});
 
   std::string esperado;
-  plataforma::leArquivo(std::string(LUMAREL_DIR_TESTES_EDITOR) + "/dourados/exemplo.brl", esperado);
+  plataforma::leArquivo(std::string(LUMAREL_DIR_TESTES) + "/dourados/exemplo.brl", esperado);
   const std::string obtido = pasta.le("exemplo.brl");
   EXPECT_FALSE(obtido.empty());
   EXPECT_EQ(obtido, esperado);

@@ -378,12 +378,12 @@ TEST(BrailleNaTela, EveryByteIsItsSixDotCell) {
       {'&', static_cast<char16_t>(0x2800 + (codigoImpressoraParaPontos['&'] & 0x3F))},
       {0xFF, static_cast<char16_t>(0x2800 + (codigoImpressoraParaPontos[0xFF] & 0x3F))},
   };
-  for (const auto& c : casos) EXPECT_EQ(braillequt::celulaNaTela(c.byte).unicode(), c.celula) << int(c.byte);
+  for (const auto& c : casos) EXPECT_EQ(braillequt::celulaNaTela(c.byte, codigoImpressoraParaPontos).unicode(), c.celula) << int(c.byte);
   // In Braille ASCII "a" is dot 1 and "=" all six dots.
-  EXPECT_EQ(braillequt::brailleParaTela("a=").toStdU16String(), u"\u2801\u283F");
+  EXPECT_EQ(braillequt::brailleParaTela("a=", codigoImpressoraParaPontos).toStdU16String(), u"\u2801\u283F");
   std::string todos;
   for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
-  const QString tela = braillequt::brailleParaTela(todos);
+  const QString tela = braillequt::brailleParaTela(todos, codigoImpressoraParaPontos);
   ASSERT_EQ(tela.size(), 256);
   for (const QChar c : tela) EXPECT_TRUE(c.unicode() >= 0x2800 && c.unicode() <= 0x283F);
 }
@@ -402,7 +402,7 @@ TEST(RotulosBraille, LabelsShowCellsAndColours) {
   EXPECT_EQ(labels[0]->textFormat(), Qt::PlainText);
   std::string esperado;
   traduzTexto("a&b", esperado);
-  EXPECT_EQ(labels[0]->text(), braillequt::brailleParaTela(esperado));
+  EXPECT_EQ(labels[0]->text(), braillequt::brailleParaTela(esperado, codigoImpressoraParaPontos));
   EXPECT_EQ(labels[0]->palette().color(QPalette::Window), corLinhaCursorBraille);
   EXPECT_EQ(labels[3]->palette().color(QPalette::Window), corOutrasLinhasBraille);
   EXPECT_FALSE(labels[3]->isHidden());

@@ -16,7 +16,7 @@
 #include "arquivos.h"
 #include "brimprpagina.h"
 #include "brprint.h"
-#include "mensagens.h"
+#include "gravador_mensagens.h"
 
 namespace apoio {
 
@@ -67,7 +67,7 @@ class CanalGravador : public CanalImpressao {
 };
 
 // The folder of the print tests' files.
-inline std::string pastaTestesImpressao() { return LUMAREL_DIR_TESTES_IMPRESSAO; }
+inline std::string pastaTestesImpressao() { return LUMAREL_DIR_TESTES; }
 inline std::string pastaDados() {
   const char* d = std::getenv("LUMAREL_DATA_DIR");
   return d && *d ? d : ".";

@@ -136,6 +136,21 @@ TEST_F(DispositivoTest, FormFeedSozinhoDaPuma7ViraLinhaSeparadora) {
   }
 }
 
+// The worker sends while a settings window may change the model: the open
+// channel keeps the model it was opened with.
+TEST_F(DispositivoTest, ModeloFixadoNaAbertura) {
+  const std::string tracos = std::string(50, '-') + "\r\n";
+  for (const bool puma : {true, false}) {
+    SCOPED_TRACE(puma ? "opened as Puma 7" : "opened as Braillo");
+    configuracao.Marca = puma ? "Puma 7" : "Braillo";
+    ASSERT_TRUE(abreDispositivo(pasta.arquivo("modelo.brl")));
+    configuracao.Marca = puma ? "Braillo" : "Puma 7";
+    EXPECT_TRUE(enviaDispositivo("\f"));
+    fechaDispositivo();
+    EXPECT_EQ(pasta.le("modelo.brl"), puma ? tracos : "\f");
+  }
+}
+
 TEST_F(DispositivoTest, AberturaImpossivelDaFalsoSemExcecao) {
   pasta.grava("arquivo", "x");
   ASSERT_EQ(::mkfifo(pasta.arquivo("fifo").c_str(), 0600), 0);

@@ -162,8 +162,12 @@ TEST_F(TigerTest, EscreveLinhasEPaginas) {
        {"medeTexto ab", "escreveTexto 0,0 ab", "medeTexto c", "escreveTexto 40,40 c"}},
       {"CR alone keeps y", {"ab\r", "c"},
        {"medeTexto ab", "escreveTexto 0,0 ab", "medeTexto c", "escreveTexto 0,0 c"}},
+      // The page between two form feeds is blank on purpose; the page after
+      // the last one starts only when something is drawn on it.
       {"two form feeds, nothing else", {"\f\f"},
-       {"terminaPagina", "iniciaPagina", "terminaPagina", "iniciaPagina"}},
+       {"terminaPagina", "iniciaPagina", "terminaPagina"}},
+      {"form feed alone at the end", {"ab\r\n", "\f"},
+       {"medeTexto ab", "escreveTexto 0,0 ab", "terminaPagina"}},
       {"form feed inside is text", {"a\fb"}, {"medeTexto a\fb", "escreveTexto 0,0 a\fb"}},
       {"LF CR is not a line end", {"a\n\r", "b"},
        {"medeTexto a\n", "escreveTexto 0,0 a\n", "medeTexto b", "escreveTexto 0,0 b"}},
@@ -238,10 +242,16 @@ TEST_F(TigerTest, DispositivoSoDesenhaParaTiger) {
   EXPECT_TRUE(desenhaGraficoDispositivo(m, 0, 0, 1, 1));
   EXPECT_EQ(registro.chamadas.size(), 1u);
 
+  // The model changed in the settings while the channel is open: the open
+  // channel keeps the model it was opened with; the next open takes the new.
   registro.chamadas.clear();
-  configuracao.Marca = "Braillo";  // modoTiger still set, the model changed
-  EXPECT_FALSE(desenhaGraficoDispositivo(m, 0, 0, 1, 1));
+  configuracao.Marca = "Braillo";
   atualizaModoTiger();
+  EXPECT_TRUE(desenhaGraficoDispositivo(m, 0, 0, 1, 1));
+  EXPECT_EQ(registro.chamadas.size(), 1u);
+  fechaTiger();
+  abre();
+  registro.chamadas.clear();
   EXPECT_FALSE(desenhaGraficoDispositivo(m, 0, 0, 1, 1));
   EXPECT_TRUE(registro.chamadas.empty());
 }

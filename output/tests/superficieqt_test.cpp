@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <memory>
 
+#include "apoio_impressao.h"
 #include "apoio_testes.h"
+#include "brcodigo.h"
 #include "brgeometria.h"
+#include "brprint.h"
+#include "brrascunho.h"
 #include "brtiger.h"
 #include "brvars.h"
 #include "textoqt.h"
@@ -39,7 +45,7 @@ int contaPaginas(const QByteArray& pdf) {
 // A real page through QPrinter: text lines, a form feed and a graphic.
 TEST_F(SuperficieQtTest, ImprimeEmPdf) {
   const QString arquivo = QString::fromStdString(pasta.arquivo("tiger.pdf"));
-  instalaFabricaSuperficie([arquivo] { return std::make_unique<SuperficieQt>(arquivo); });
+  instalaFabricaSuperficie([arquivo] { return std::make_unique<SuperficieQt>(codigoImpressoraParaPontos, arquivo); });
 
   TMatrizPontos m;
   for (int x = 0; x < 20; ++x) m.poe(x, x, 1);
@@ -59,7 +65,7 @@ TEST_F(SuperficieQtTest, ImprimeEmPdf) {
 
 // Calls out of order fail instead of drawing on nothing.
 TEST_F(SuperficieQtTest, MedidasEmUnidadesDoDriver) {
-  SuperficieQt s(QString::fromStdString(pasta.arquivo("m.pdf")));
+  SuperficieQt s(codigoImpressoraParaPontos, QString::fromStdString(pasta.arquivo("m.pdf")));
   ASSERT_TRUE(s.abre("", "", ""));
   EXPECT_EQ(s.resolucaoVertical(), SuperficieQt::resolucaoDriver);
   int cx = 0, cy = 0, cx2 = 0;
@@ -83,7 +89,7 @@ TEST_F(SuperficieQtTest, MedidasEmUnidadesDoDriver) {
 }
 
 TEST_F(SuperficieQtTest, SemFonteBrailleDesenhaCelulasUnicode) {
-  SuperficieQt s(QString::fromStdString(pasta.arquivo("u.pdf")));
+  SuperficieQt s(codigoImpressoraParaPontos, QString::fromStdString(pasta.arquivo("u.pdf")));
   ASSERT_TRUE(s.abre("", "", ""));
   ASSERT_TRUE(s.criaFonte("Braille29", 40));
   if (s.fonteBrailleInstalada()) GTEST_SKIP() << "the Braille font is installed";
@@ -105,9 +111,69 @@ TEST_F(SuperficieQtTest, SemFonteBrailleDesenhaCelulasUnicode) {
 }
 
 TEST_F(SuperficieQtTest, ImpressoraInexistenteNaoAbre) {
-  SuperficieQt s;
+  SuperficieQt s(codigoImpressoraParaPontos);
   EXPECT_FALSE(s.abre("nenhuma-impressora-com-este-nome", "", ""));
   s.fecha();
+}
+
+// A whole job for a printer-driver embosser, from the print button to the end
+// message: the worker draws every page while the painter stays on this (the
+// GUI) thread, which serves the worker's calls as the program's event loop
+// would. Every page of the draft is a page of the PDF, with its Braille.
+TEST_F(SuperficieQtTest, TrabalhoInteiroDoDriverEmPdf) {
+  const QString arquivo = QString::fromStdString(pasta.arquivo("trabalho.pdf"));
+  instalaFabricaSuperficie(
+      [arquivo] { return std::make_unique<SuperficieQt>(codigoImpressoraParaPontos, arquivo); });
+  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+  configuracao.ambCode2 = plataforma::juntaCaminho(apoio::pastaDados(), "ambcode2.cfg");
+  nomeDocumento = plataforma::juntaCaminho(apoio::pastaDados(), "exemplo.txt");
+  std::string texto;
+  ASSERT_TRUE(plataforma::leArquivo(nomeDocumento, texto));
+
+  apoio::Mensagens mensagens;
+  mensagens.servico.respostasImpressora.push_back(plataforma::EscolhaImpressora{"Tiger", "", ""});
+  mensagens.esperaOk();
+  PedidoImpressao pedido;
+  pedido.dispositivo = "PRN";
+  ASSERT_EQ(iniciaImpressao(pedido, apoio::divideCrLf(texto), {}), InicioImpressao::iniciado);
+  ASSERT_TRUE(apoio::esperaFimDoTrabalho([] { QCoreApplication::processEvents(); }));
+  EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{mensagemEnviado});
+
+  std::string rascunho;
+  ASSERT_TRUE(plataforma::leArquivo(configuracao.arqTrab, rascunho));
+  const std::vector<std::string> linhas = linhasDoRascunho(rascunho);
+  // A separator ends a page; lines after the last one make a page of their own.
+  int paginas = 0;
+  bool restam = false;
+  for (const auto& l : linhas) {
+    paginas += ehLinhaSeparadora(l) ? 1 : 0;
+    restam = !ehLinhaSeparadora(l);
+  }
+  paginas += restam ? 1 : 0;
+  QFile f(arquivo);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(contaPaginas(f.readAll()), paginas);
+
+  // The first text line of the draft is on the first page, cell for cell.
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                   QStringLiteral("1"), arquivo, QStringLiteral("-")});
+  if (!pdftotext.waitForFinished(20000)) GTEST_SKIP() << "pdftotext is not installed";
+  const QString pagina1 = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  std::string primeira;
+  for (const auto& l : linhas)
+    if (!l.empty() && !ehLinhaSeparadora(l) && !ehDiretivaGrafico(l)) {
+      primeira = l;
+      break;
+    }
+  ASSERT_FALSE(primeira.empty());
+  // The draft already holds printer code.
+  for (const QString& palavra : textoqt::paraQString(primeira).split(u' ', Qt::SkipEmptyParts)) {
+    const std::string bytes = textoqt::deQString(palavra);
+    EXPECT_TRUE(pagina1.contains(braillequt::brailleParaTela(bytes, codigoImpressoraParaPontos)))
+        << bytes;
+  }
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
 #include "braillequt.h"
 
-#include "brcodigo.h"
-
 namespace braillequt {
 
-QChar celulaNaTela(unsigned char codigoImpressora) {
-  return QChar(static_cast<char16_t>(0x2800 + (codigoImpressoraParaPontos[codigoImpressora] & 0x3F)));
+QChar celulaNaTela(unsigned char codigoImpressora, const TabelaPontos& pontos) {
+  return QChar(static_cast<char16_t>(0x2800 + (pontos[codigoImpressora] & 0x3F)));
 }
 
-QString brailleParaTela(std::string_view codigoImpressora) {
+QString brailleParaTela(std::string_view codigoImpressora, const TabelaPontos& pontos) {
   QString r(static_cast<qsizetype>(codigoImpressora.size()), Qt::Uninitialized);
   QChar* p = r.data();
-  for (const char c : codigoImpressora) *p++ = celulaNaTela(static_cast<unsigned char>(c));
+  for (const char c : codigoImpressora) *p++ = celulaNaTela(static_cast<unsigned char>(c), pontos);
   return r;
 }
 

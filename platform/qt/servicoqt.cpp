@@ -105,14 +105,22 @@ void naThreadGui(const std::function<void()>& f) {
   QMetaObject::invokeMethod(app, f, Qt::BlockingQueuedConnection);
 }
 
+std::optional<std::string> nomeAceito(const QString& nome) {
+  std::optional<std::string> r = textoqt::deQStringExato(nome);
+  if (!r) plataforma::mostraNomeRecusado(nome.toStdString());
+  return r;
+}
+
 }  // namespace servicoqt
 
-Botao ServicoMensagensQt::mensagem(TipoMensagem tipo, const std::string& titulo,
-                                   const std::string& texto, const std::vector<Botao>& botoes) {
+namespace {
+
+Botao mostraCaixa(TipoMensagem tipo, const std::string& titulo, const QString& texto,
+                  const std::vector<Botao>& botoes) {
   Botao r = Botao::nenhum;
   servicoqt::naThreadGui([&] {
-    QMessageBox caixa(servicoqt::iconeDoTipo(tipo), servicoqt::tituloDaCaixa(titulo),
-                      paraQString(texto), servicoqt::botoesParaQt(botoes));
+    QMessageBox caixa(servicoqt::iconeDoTipo(tipo), servicoqt::tituloDaCaixa(titulo), texto,
+                      servicoqt::botoesParaQt(botoes));
     caixa.setTextFormat(Qt::PlainText);
     if (!botoes.empty()) caixa.setDefaultButton(servicoqt::botaoParaQt(botoes.front()));
     const Botao escape = servicoqt::botaoDeEscape(botoes);
@@ -122,6 +130,19 @@ Botao ServicoMensagensQt::mensagem(TipoMensagem tipo, const std::string& titulo,
     r = clicado ? servicoqt::botaoDeQt(caixa.standardButton(clicado)) : Botao::nenhum;
   });
   return r;
+}
+
+}  // namespace
+
+Botao ServicoMensagensQt::mensagem(TipoMensagem tipo, const std::string& titulo,
+                                   const std::string& texto, const std::vector<Botao>& botoes) {
+  return mostraCaixa(tipo, titulo, paraQString(texto), botoes);
+}
+
+Botao ServicoMensagensQt::mensagemUtf8(TipoMensagem tipo, const std::string& titulo,
+                                       const std::string& textoUtf8,
+                                       const std::vector<Botao>& botoes) {
+  return mostraCaixa(tipo, titulo, QString::fromStdString(textoUtf8), botoes);
 }
 
 std::optional<std::string> ServicoMensagensQt::pergunta(const std::string& titulo,
@@ -141,29 +162,28 @@ std::optional<std::string> ServicoMensagensQt::pergunta(const std::string& titul
 std::optional<std::string> ServicoMensagensQt::nomeArquivoAbrir(const std::string& titulo,
                                                                 const std::string& pasta,
                                                                 const std::string& filtro) {
-  std::optional<std::string> r;
+  QString nome;
   servicoqt::naThreadGui([&] {
-    const QString nome =
-        QFileDialog::getOpenFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
-                                     paraQString(pasta), servicoqt::filtroParaQt(filtro));
-    if (!nome.isEmpty()) r = deQString(nome);
+    nome = QFileDialog::getOpenFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
+                                        paraQString(pasta), servicoqt::filtroParaQt(filtro));
   });
-  return r;
+  if (nome.isEmpty()) return std::nullopt;
+  return servicoqt::nomeAceito(nome);
 }
 
 std::optional<std::string> ServicoMensagensQt::nomeArquivoSalvar(const std::string& titulo,
                                                                  const std::string& nomeInicial,
                                                                  const std::string& filtro) {
-  std::optional<std::string> r;
+  QString nome;
   servicoqt::naThreadGui([&] {
     // The callers ask their own overwrite question where they have one, as
     // the old save dialogs did; a second one from the dialog would repeat it.
-    const QString nome = QFileDialog::getSaveFileName(
-        nullptr, servicoqt::tituloDaCaixa(titulo), paraQString(nomeInicial),
-        servicoqt::filtroParaQt(filtro), nullptr, QFileDialog::DontConfirmOverwrite);
-    if (!nome.isEmpty()) r = deQString(nome);
+    nome = QFileDialog::getSaveFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
+                                        paraQString(nomeInicial), servicoqt::filtroParaQt(filtro),
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
   });
-  return r;
+  if (nome.isEmpty()) return std::nullopt;
+  return servicoqt::nomeAceito(nome);
 }
 
 std::optional<plataforma::EscolhaFonte> ServicoMensagensQt::escolheFonte(
@@ -184,12 +204,19 @@ std::optional<plataforma::EscolhaFonte> ServicoMensagensQt::escolheFonte(
 
 std::optional<plataforma::EscolhaImpressora> ServicoMensagensQt::escolheImpressora() {
   std::optional<plataforma::EscolhaImpressora> r;
+  QString arquivo;
   servicoqt::naThreadGui([&] {
     QPrinter impressora;
     QPrintDialog dialogo(&impressora);
     if (dialogo.exec() != QDialog::Accepted) return;
-    r = plataforma::EscolhaImpressora{deQString(impressora.printerName()), {},
-                                      deQString(impressora.outputFileName())};
+    r = plataforma::EscolhaImpressora{deQString(impressora.printerName()), {}, {}};
+    arquivo = impressora.outputFileName();
   });
+  // Printing to a file: the file must be the one the user named.
+  if (r && !arquivo.isEmpty()) {
+    const auto nome = servicoqt::nomeAceito(arquivo);
+    if (!nome) return std::nullopt;
+    r->porta = *nome;
+  }
   return r;
 }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ QString filtroParaQt(std::string_view filtro);
 // Runs f on the GUI thread and waits for it when called from another thread.
 void naThreadGui(const std::function<void()>& f);
 
+// A file name from the desktop (a dialog, a drop, the command line) in
+// Windows-1252; nothing, after the refusal box naming it as written, when it
+// holds a character the code page lacks: a name made of "?" would be another
+// file.
+std::optional<std::string> nomeAceito(const QString& nome);
+
 }  // namespace servicoqt
 
 class ServicoMensagensQt : public plataforma::ServicoMensagens {
@@ -42,6 +49,9 @@ class ServicoMensagensQt : public plataforma::ServicoMensagens {
   plataforma::Botao mensagem(plataforma::TipoMensagem tipo, const std::string& titulo,
                              const std::string& texto,
                              const std::vector<plataforma::Botao>& botoes) override;
+  plataforma::Botao mensagemUtf8(plataforma::TipoMensagem tipo, const std::string& titulo,
+                                 const std::string& textoUtf8,
+                                 const std::vector<plataforma::Botao>& botoes) override;
   std::optional<std::string> pergunta(const std::string& titulo, const std::string& rotulo,
                                       const std::string& valorInicial) override;
   std::optional<std::string> nomeArquivoAbrir(const std::string& titulo, const std::string& pasta,

@@ -25,4 +25,26 @@ std::string deQString(const QString& texto) {
   return r;
 }
 
+std::optional<std::string> deQStringExato(const QString& texto) {
+  std::string r;
+  r.reserve(static_cast<std::size_t>(texto.size()));
+  for (const uint u : texto.toUcs4()) {
+    const int b = cp1252::deUnicode(static_cast<char32_t>(u));
+    if (b < 0) return std::nullopt;
+    r += static_cast<char>(b);
+  }
+  return r;
+}
+
+QString so1252(const QString& texto) {
+  if (cabeEm1252(texto)) return texto;
+  return paraQString(deQString(texto));
+}
+
+bool cabeEm1252(const QString& texto) {
+  for (const QChar c : texto)
+    if (c.isSurrogate() || cp1252::deUnicode(c.unicode()) < 0) return false;
+  return true;
+}
+
 }  // namespace textoqt

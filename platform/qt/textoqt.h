@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,12 @@ namespace textoqt {
 QString paraQString(std::string_view texto);
 // QString -> Windows-1252; a character the code page lacks becomes "?".
 std::string deQString(const QString& texto);
+// The same, or nothing when a character is missing from the code page.
+std::optional<std::string> deQStringExato(const QString& texto);
+// The text as Windows-1252 can hold it: each character the code page lacks
+// becomes "?" (what the screen shows is then what is saved).
+QString so1252(const QString& texto);
+// Every character of the text is in Windows-1252.
+bool cabeEm1252(const QString& texto);
 
 }  // namespace textoqt

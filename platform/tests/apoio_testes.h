@@ -8,7 +8,7 @@
 #include <string>
 
 #include "arquivos.h"
-#include "mensagens.h"
+#include "gravador_mensagens.h"
 
 namespace apoio {
 

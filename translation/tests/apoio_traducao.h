@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "apoio_testes.h"
 #include "brcodigo.h"
@@ -35,5 +38,20 @@ class TesteTraducao : public ::testing::Test {
   PastaTemporaria pasta;
   Mensagens mensagens;
 };
+
+// Leaves the next box unscripted and does `acao` while it is up (the
+// recording service calls aoInesperado from inside the box): what a key, a
+// timer or a menu command could do from the event loop of a box shown in
+// the middle of a pass. The box is answered with its first button; any
+// later unscripted box fails the test as usual.
+inline void naProximaCaixa(Mensagens& m, std::function<void()> acao) {
+  auto pendente = std::make_shared<std::function<void()>>(std::move(acao));
+  m.servico.aoInesperado = [pendente](const std::string& d) {
+    if (*pendente)
+      std::exchange(*pendente, nullptr)();
+    else
+      ADD_FAILURE() << "unexpected " << d;
+  };
+}
 
 }  // namespace apoio

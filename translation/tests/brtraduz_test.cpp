@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "brcodigo.h"
 #include "brvars.h"
 #include "cp1252.h"
 
@@ -93,6 +95,27 @@ TEST_F(TraduzTexto, EstadoPassaDeUmaChamadaAOutra) {
   traduzTexto("\"(2)\"", r);
   EXPECT_TRUE(parentesesAberto);
   EXPECT_FALSE(abreAspasAntigo);
+}
+
+// "º" and "ª" outside an ordinal are copied by both converters: the shipped
+// printer tables must emboss them as "o" and "a" (Braille ASCII "O", "A"),
+// never as an empty cell. After a number the converter writes the ordinal.
+TEST_F(TraduzTexto, SinaisDeOrdinalChegamAoPapel) {
+  const char* dados = std::getenv("LUMAREL_DATA_DIR");
+  const std::vector<std::pair<std::string, std::string>> casos = {
+      {"nº"_cp, "NO"}, {"Nª"_cp, ".NA"}, {"º ª"_cp, "O A"}, {"1º"_cp, "#1O"}, {"2ª"_cp, "#2A"}};
+  for (const std::string arquivo : {"ambcode.cfg", "ambcode2.cfg"}) {
+    TTabelaImpressora tabela{};
+    ASSERT_TRUE(carregaArquivoAmbCode(std::string(dados ? dados : ".") + "/" + arquivo, tabela));
+    configuracao.brailleAntigo = arquivo == "ambcode.cfg";
+    for (const auto& [texto, impresso] : casos) {
+      SCOPED_TRACE(arquivo + ": " + cp1252::paraUtf8(texto));
+      reiniciaEstadoConversores();
+      std::string interno;
+      traduzTexto(texto, interno);
+      EXPECT_EQ(mapeiaImpressora(interno, tabela), impresso);
+    }
+  }
 }
 
 TEST_F(TraduzTexto, LarguraLinhaDaUltimaPassagem) {

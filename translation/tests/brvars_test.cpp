@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "apoio_testes.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "gravacoes_teste.h"
 #include "perfil.h"
 
 namespace {
@@ -239,6 +242,37 @@ TEST_F(Configuracao, RecentFilesAndLastFolder) {
   EXPECT_EQ(le("LUMAREL", "ultimoDir"), "/home/ana/Documentos");
   // The writes kept each other.
   EXPECT_EQ(le("LUMAREL", "arq1"), "/a/um.txt");
+}
+
+TEST_F(Configuracao, ASectionThatDoesNotFitWritesNoKey) {
+  struct Caso {
+    const char* nome;
+    std::function<bool()> grava;
+  } casos[] = {
+      {"programa", gravaConfigPrograma},
+      {"diretorios", gravaConfigDiretorios},
+      {"impressora", gravaConfigImpressora},
+      {"dicionario", gravaConfigDicionario},
+      {"margem", gravaConfigMargem},
+      {"recentes", [] { return gravaArquivosRecentes({"/a.txt", "/b.txt"}); }},
+  };
+  const std::string antes = "[LUMAREL]\r\nmaxCarac=1\r\n";
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    win.gravaIni(antes);
+    ASSERT_TRUE(c.grava());
+    const std::size_t tamanhoFinal = win.ini().size();
+    win.gravaIni(antes);
+    // Room for every key but the last: written one by one, all but the last
+    // would reach the file.
+    bool gravou = true;
+    {
+      apoio::LimiteTamanho limite(tamanhoFinal - 1);
+      gravou = c.grava();
+    }
+    EXPECT_FALSE(gravou);
+    EXPECT_EQ(win.ini(), antes);
+  }
 }
 
 TEST_F(Configuracao, PassStartResetsTheConverterState) {

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <thread>
 
+#include "apoio_testes.h"
 #include "cp1252.h"
 #include "textoqt.h"
 
@@ -19,6 +20,22 @@ namespace {
 
 using plataforma::Botao;
 using plataforma::TipoMensagem;
+
+// A name from the desktop that Windows-1252 cannot hold is refused with a box
+// that names it as the user wrote it; a Portuguese name passes untouched.
+TEST(ServicoQt, NomeForaDoCodigoRecusado) {
+  apoio::Mensagens mensagens;
+  EXPECT_EQ(servicoqt::nomeAceito(QStringLiteral(u"/docs/Ação € 1.txt")), "/docs/Ação € 1.txt"_cp.str());
+  EXPECT_TRUE(mensagens.servico.registro.empty());
+
+  mensagens.esperaOk();
+  EXPECT_EQ(servicoqt::nomeAceito(QStringLiteral(u"/docs/Ωmega łódź.txt")), std::nullopt);
+  ASSERT_EQ(mensagens.servico.registro.size(), 1u);
+  const auto& caixa = mensagens.servico.registro[0];
+  EXPECT_EQ(caixa.tipo, TipoMensagem::erro);
+  EXPECT_TRUE(caixa.utf8);
+  EXPECT_EQ(caixa.texto, "Nome de arquivo que o programa não aceita: /docs/Ωmega łódź.txt");
+}
 
 TEST(ServicoQt, FiltroNoFormatoDoQt) {
   struct Caso {

@@ -46,4 +46,32 @@ TEST(TextoQt, ForaDoCodigoViraInterrogacao) {
   EXPECT_EQ(deQString(paraQString(comZero)), comZero);
 }
 
+// What comes in from the desktop either fits the code page exactly or is
+// marked: a name is refused, pasted text shows "?" at once.
+TEST(TextoQt, EntradaForaDoCodigo) {
+  struct Caso {
+    QString texto;
+    bool cabe;
+    QString so1252;
+  };
+  const Caso casos[] = {
+      {QStringLiteral(u"Ação “já” — €5"), true, QStringLiteral(u"Ação “já” — €5")},
+      {QString(QChar(0x81)), true, QString(QChar(0x81))},
+      {QStringLiteral(u"Ωmega łódź"), false, QStringLiteral(u"?mega ?ód?")},
+      {QStringLiteral(u"a→b"), false, QStringLiteral(u"a?b")},
+      {QString::fromUtf8("x\xF0\x9F\x98\x80y"), false, QStringLiteral(u"x?y")},
+      {QString(), true, QString()},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.texto.toStdString());
+    EXPECT_EQ(textoqt::cabeEm1252(c.texto), c.cabe);
+    EXPECT_EQ(textoqt::so1252(c.texto), c.so1252);
+    const auto exato = textoqt::deQStringExato(c.texto);
+    EXPECT_EQ(exato.has_value(), c.cabe);
+    if (exato) {
+      EXPECT_EQ(*exato, deQString(c.texto));
+    }
+  }
+}
+
 }  // namespace

@@ -1,7 +1,8 @@
 // The drawing surface of an embosser that prints through its system printer
 // driver: a page image of text and short pen strokes. Positions and sizes are
-// device units of the printer. The Qt programs install a surface on QPrinter;
-// tests install one that records every call.
+// device units of the printer. The programs install a surface on QPrinter
+// with their other services at start; tests install one that records every
+// call.
 #pragma once
 
 #include <functional>
@@ -46,7 +47,9 @@ class SuperficieDesenho {
 
 using FabricaSuperficie = std::function<std::unique_ptr<SuperficieDesenho>()>;
 
-// The maker of surfaces that abreTiger uses (an empty one restores the
-// default, which has no printer and makes every open fail).
+// Installs the maker of surfaces that the printer-driver channel uses (an
+// empty one restores the default, which has no printer, so every open fails).
+// Installed before any print job starts.
 void instalaFabricaSuperficie(FabricaSuperficie fabrica);
+// A new surface from the installed maker; nothing when none is installed.
 std::unique_ptr<SuperficieDesenho> criaSuperficie();

@@ -1,5 +1,11 @@
 // The drawing surface on a QPrinter: the system printer chosen in the print
 // dialog, or a PDF file (to look at a page, and for tests).
+//
+// The printer, its painter and its fonts live on the GUI thread and are used
+// there only: the channel opens the surface on the GUI thread and the print
+// worker draws on it, so every call from another thread is carried out by the
+// GUI thread while the caller waits. Whoever waits for the worker on the GUI
+// thread must keep serving events.
 #pragma once
 
 #include <QFont>
@@ -9,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "braillequt.h"
 #include "superficie.h"
 
 class SuperficieQt : public SuperficieDesenho {
@@ -17,8 +24,10 @@ class SuperficieQt : public SuperficieDesenho {
   // Braille line 40, i.e. 100 units to the inch.
   static constexpr int resolucaoDriver = 100;
 
-  // An empty arquivoPdf prints to the system printer named at abre.
-  explicit SuperficieQt(QString arquivoPdf = {});
+  // An empty arquivoPdf prints to the system printer named at abre. `pontos`
+  // draws the cells when the printer font is missing; it must outlive the
+  // surface.
+  explicit SuperficieQt(const braillequt::TabelaPontos& pontos, QString arquivoPdf = {});
   ~SuperficieQt() override;
 
   bool abre(const std::string& impressora, const std::string& driver,
@@ -46,6 +55,13 @@ class SuperficieQt : public SuperficieDesenho {
   bool fonteBrailleInstalada() const { return fonteBraille_; }
 
  private:
+  bool abreNaGui(const std::string& impressora);
+  bool criaFonteNaGui(const std::string& face, int altura);
+  bool iniciaDocumentoNaGui(const std::string& nome);
+  bool escreveTextoNaGui(int x, int y, std::string_view texto);
+  void fechaNaGui();
+
+  const braillequt::TabelaPontos& pontos_;
   QString arquivoPdf_;
   std::unique_ptr<QPrinter> impressora_;
   std::unique_ptr<QPainter> pintor_;
@@ -57,5 +73,5 @@ class SuperficieQt : public SuperficieDesenho {
   bool primeiraPagina_ = true;
 };
 
-// Makes abreTiger print on the system printers.
-void instalaSuperficieQt();
+// Makes the printer-driver channel print on the system printers.
+void instalaSuperficieQt(const braillequt::TabelaPontos& pontos);
