@@ -1,7 +1,8 @@
 # lumarel_teste(nome SOURCES ... LIBS ... [QT] [CUPS] [PASTA_TESTES])
 #
 # A GoogleTest program whose tests CTest lists when they run. Every test
-# finds the shipped data files beside it (LUMAREL_DATA_DIR).
+# finds the shipped data files beside it (LUMAREL_DATA_DIR) and carries the
+# program's name as its label (ctest -L selects a program's tests).
 #   QT            the offscreen test main with a QApplication (windows,
 #                 dialogs, printing) instead of GoogleTest's own main
 #   CUPS          the tests need the private print server: the ctest
@@ -32,11 +33,12 @@ function(lumarel_teste nome)
     # The server's folder is compiled in, for the same reason.
     target_compile_definitions(${nome} PRIVATE LUMAREL_CUPSD_DIR="${LUMAREL_CUPSD_DIR}")
     gtest_discover_tests(${nome} WORKING_DIRECTORY ${LUMAREL_BIN_DIR}
-      PROPERTIES FIXTURES_REQUIRED cupsd RESOURCE_LOCK cupsd ENVIRONMENT "${ambiente}"
+      PROPERTIES FIXTURES_REQUIRED cupsd RESOURCE_LOCK cupsd LABELS ${nome}
+                 ENVIRONMENT "${ambiente}"
       DISCOVERY_MODE PRE_TEST)
   else()
     gtest_discover_tests(${nome} WORKING_DIRECTORY ${LUMAREL_BIN_DIR}
-      PROPERTIES ENVIRONMENT "${ambiente}"
+      PROPERTIES LABELS ${nome} ENVIRONMENT "${ambiente}"
       DISCOVERY_MODE PRE_TEST)
   endif()
 endfunction()

@@ -7,6 +7,7 @@
 #include "cp1252.h"
 #include "linhas.h"
 #include "mensagens.h"
+#include "perfil.h"
 
 using plataforma::Botao;
 using plataforma::TipoMensagem;
@@ -14,9 +15,14 @@ using plataforma::TipoMensagem;
 std::vector<std::string> arquivosRecentes(5);
 std::string arquivoReabrir;
 
+namespace {
+bool falhaIniAvisada = false;
+}  // namespace
+
 void reiniciaArquivos() {
   arquivosRecentes.assign(5, std::string());
   arquivoReabrir.clear();
+  falhaIniAvisada = false;
 }
 
 namespace {
@@ -134,10 +140,19 @@ bool guardaAlteracoes(const EditorDocumento& editor) {
   return false;
 }
 
+void avisaGravacaoIni(bool ok) {
+  // A settings file that cannot be written usually stays so (a read-only
+  // folder): one box a session says it, and the program goes on.
+  if (ok || falhaIniAvisada) return;
+  falhaIniAvisada = true;
+  plataforma::mostraErro("Erro ao gravar " + plataforma::caminhoPerfil(arquivoIni));
+}
+
 void atualizaTituloRecentes(EditorDocumento& editor) {
   editor.defineTitulo(tituloJanela(nomeDocumento));
   // A recent list that cannot reach the INI file still serves this session.
-  if (atualizaListaRecentes(arquivosRecentes, nomeDocumento)) gravaArquivosRecentes(arquivosRecentes);
+  if (atualizaListaRecentes(arquivosRecentes, nomeDocumento))
+    avisaGravacaoIni(gravaArquivosRecentes(arquivosRecentes));
 }
 
 bool carregaArquivo(EditorDocumento& editor, const std::string& nome) {
@@ -188,9 +203,12 @@ void abreArquivoSolto(EditorDocumento& editor, const std::string& nome) {
   atualizaTituloRecentes(editor);
 }
 
-bool salvaDocumento(EditorDocumento& editor) {
+namespace {
+
+// Save with the dialog starting in `pasta` for an untitled document.
+bool salvaDocumentoEm(EditorDocumento& editor, const std::string& pasta) {
   if (nomeDocumento.empty()) {
-    const auto escolhido = plataforma::servicoMensagens().nomeArquivoSalvar({}, {}, filtroSalvar);
+    const auto escolhido = plataforma::servicoMensagens().nomeArquivoSalvar({}, pasta, filtroSalvar);
     if (!escolhido || escolhido->empty()) return false;
     const std::string nome = comExtensaoPadrao(*escolhido);
     // The name is taken only when the user lets an existing file be
@@ -213,10 +231,23 @@ bool salvaDocumento(EditorDocumento& editor) {
   return ok;
 }
 
+// The folder a save dialog starts in: the document's, else the one the last
+// session closed in.
+std::string pastaInicialSalvar(const std::string& documento) {
+  const std::string pasta = pastaDocumento(documento);
+  return pasta.empty() ? leUltimoDir() : pasta;
+}
+
+}  // namespace
+
+bool salvaDocumento(EditorDocumento& editor) {
+  return salvaDocumentoEm(editor, pastaInicialSalvar(nomeDocumento));
+}
+
 void salvaDocumentoComo(EditorDocumento& editor) {
   const std::string guardado = nomeDocumento;
   nomeDocumento.clear();
-  salvaDocumento(editor);
+  salvaDocumentoEm(editor, pastaInicialSalvar(guardado));
   if (nomeDocumento.empty()) nomeDocumento = guardado;
   atualizaTituloRecentes(editor);
 }
@@ -237,7 +268,7 @@ bool podeFechar(const EditorDocumento& editor) {
         TipoMensagem::confirmacao, {}, textoFechando, {Botao::ok, Botao::cancelar});
     pode = b == Botao::ok;
   }
-  gravaUltimoDir(pastaDocumento(nomeDocumento));
+  avisaGravacaoIni(gravaUltimoDir(pastaDocumento(nomeDocumento)));
   return pode;
 }
 

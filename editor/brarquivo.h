@@ -80,6 +80,10 @@ class EditorDocumento {
 // goes on; No also asks the user to save.
 bool guardaAlteracoes(const EditorDocumento& editor);
 
+// A failed write of LUMAREL.INI (recent files, ultimoDir) is reported once a
+// session: "Erro ao gravar " + the file's path.
+void avisaGravacaoIni(bool ok);
+
 // Title bar and recent list from nomeDocumento (the list reaches the INI file
 // when a new name comes to its front).
 void atualizaTituloRecentes(EditorDocumento& editor);
@@ -95,8 +99,8 @@ void abreDocumento(EditorDocumento& editor);
 void abreRecente(EditorDocumento& editor, int k);
 // A file dropped on the window (the first of the drop). A folder is refused.
 void abreArquivoSolto(EditorDocumento& editor, const std::string& nome);
-// Save ("&Salvar", F2): the save dialog for an untitled document. True when
-// the file was written.
+// Save ("&Salvar", F2): the save dialog for an untitled document, starting in
+// the document's folder, else in ultimoDir. True when the file was written.
 bool salvaDocumento(EditorDocumento& editor);
 void salvaDocumentoComo(EditorDocumento& editor);
 // Exit: closes at once when nothing changed; else asks first.

@@ -1,8 +1,29 @@
 #include "brlinhasbraille.h"
 
+#include <algorithm>
+
 #include "brcodigo.h"
 #include "brgerador.h"
 #include "brtraduz.h"
+#include "brvars.h"
+
+namespace {
+
+// What a translation call reads and leaves behind for the next one.
+struct EstadoConversores {
+  bool aspasAntigo = abreAspasAntigo;
+  bool aspasIngles = abreAspasIngles;
+  bool parenteses = parentesesAberto;
+  bool estrangeiro = textoEstrangeiro;
+  void restaura() const {
+    abreAspasAntigo = aspasAntigo;
+    abreAspasIngles = aspasIngles;
+    parentesesAberto = parenteses;
+    textoEstrangeiro = estrangeiro;
+  }
+};
+
+}  // namespace
 
 std::string linhaBrailleImpressora(std::string_view linha) {
   std::string braille;
@@ -11,9 +32,55 @@ std::string linhaBrailleImpressora(std::string_view linha) {
   return braille;
 }
 
+LinhaBrailleCursor linhaBrailleComCursor(std::string_view linha, int coluna) {
+  const EstadoConversores antes;
+  LinhaBrailleCursor r{linhaBrailleImpressora(linha), 0};
+  const auto total = static_cast<long long>(linha.size());
+  if (coluna <= 0) return r;
+  if (coluna >= total) {
+    r.celulaCursor = static_cast<int>(r.celulas.size());
+    return r;
+  }
+  // The converters give no map from text to cells. The text before the
+  // caret, translated from the state the whole line started with, ends
+  // where the caret's cell lies: the signs a capital or a number adds come
+  // with the text they belong to. The state is then put back as the whole
+  // line left it, so the rows do not change the quotes the next line opens.
+  const EstadoConversores depois;
+  antes.restaura();
+  std::string inicio;
+  traduzTexto(linha.substr(0, static_cast<std::size_t>(coluna)), inicio);
+  depois.restaura();
+  r.celulaCursor = static_cast<int>(std::min(inicio.size(), r.celulas.size()));
+  return r;
+}
+
+int inicioJanelaCelulas(int celulaCursor, int largura) {
+  if (largura <= 0 || celulaCursor <= 0) return 0;
+  return celulaCursor / largura * largura;
+}
+
+std::string janelaCelulas(const std::string& celulas, int inicio, int largura) {
+  if (largura <= 0) return celulas;
+  const auto i = static_cast<std::size_t>(std::max(0, inicio));
+  if (i >= celulas.size()) return std::string();
+  return celulas.substr(i, static_cast<std::size_t>(largura));
+}
+
 TLinhasBraille::TLinhasBraille(SaidaLinhasBraille& saida) : saida_(saida) {}
 
-void TLinhasBraille::atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha) {
+void TLinhasBraille::mostraLinhaCursor(int rotulo, std::string_view linha, int colunaCursor) {
+  const int largura = saida_.larguraCelulas(rotulo);
+  if (largura <= 0) {
+    saida_.textoRotulo(rotulo, linhaBrailleImpressora(linha));
+    return;
+  }
+  const LinhaBrailleCursor b = linhaBrailleComCursor(linha, colunaCursor);
+  saida_.textoRotulo(rotulo, janelaCelulas(b.celulas, inicioJanelaCelulas(b.celulaCursor, largura), largura));
+}
+
+void TLinhasBraille::atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha,
+                                           int colunaCursor) {
   if (traducaoEmCurso()) {
     adiaDuranteTraducao();
     return;
@@ -27,19 +94,25 @@ void TLinhasBraille::atualizaLinhasBraille(int linhaCursor, int numeroLinhas, co
     const long long j = static_cast<long long>(linhaCursor) - 1 - (i - k);
     if (j < 0 || j >= numeroLinhas)
       saida_.textoRotulo(i, std::string());
+    else if (i == k)
+      mostraLinhaCursor(i, linha(static_cast<int>(j)), colunaCursor);
     else
       saida_.textoRotulo(i, linhaBrailleImpressora(linha(static_cast<int>(j))));
   }
   ultimaLinhaBraille = linhaCursor;
 }
 
-void TLinhasBraille::cliqueEditor(int linhaCursor, int numeroLinhas, const LeitorLinha& linha) {
+void TLinhasBraille::cliqueEditor(int linhaCursor, int numeroLinhas, const LeitorLinha& linha,
+                                  int colunaCursor) {
   if (traducaoEmCurso()) {
     adiaDuranteTraducao();
     return;
   }
   const int j = linhaCursor - 1;
-  saida_.textoRotulo(1, j >= 0 && j < numeroLinhas ? linhaBrailleImpressora(linha(j)) : std::string());
+  if (j >= 0 && j < numeroLinhas)
+    mostraLinhaCursor(1, linha(j), colunaCursor);
+  else
+    saida_.textoRotulo(1, std::string());
 }
 
 // The converters' quote and bracket state and the raw mode belong to the

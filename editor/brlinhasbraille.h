@@ -20,6 +20,9 @@ class SaidaLinhasBraille {
   // The caret row is aqua, the others money green.
   virtual void corRotulo(int rotulo, bool linhaCursor) = 0;
   virtual void rotuloVisivel(int rotulo, bool visivel) = 0;
+  // How many whole cells the row shows; 0 when unknown (the row then starts
+  // at its first cell whatever the caret's column).
+  virtual int larguraCelulas(int /*rotulo*/) const { return 0; }
 };
 
 // The document as the view reads it: line i counted from 0.
@@ -28,6 +31,24 @@ using LeitorLinha = std::function<std::string(int)>;
 // A document line's row: its translation (traduzTexto, untrimmed) mapped
 // through tabelaImpressora as the table holds now.
 std::string linhaBrailleImpressora(std::string_view linha);
+
+// The same, with the caret's cell: the cells that the text before the caret
+// (coluna, from 0, clamped to the line) translates to. The converters' quote
+// and bracket state ends as the whole line alone leaves it.
+struct LinhaBrailleCursor {
+  std::string celulas;
+  int celulaCursor = 0;
+};
+LinhaBrailleCursor linhaBrailleComCursor(std::string_view linha, int coluna);
+
+// The first cell the caret's row shows: whole screens of `largura` cells,
+// the screen that holds celulaCursor (so the row does not move with every
+// key); 0 when the width is unknown (0 or less) or the cell negative.
+int inicioJanelaCelulas(int celulaCursor, int largura);
+
+// The cells of `celulas` that a row of `largura` cells shows from inicio
+// (all of them from the first when the width is unknown).
+std::string janelaCelulas(const std::string& celulas, int inicio, int largura);
 
 class TLinhasBraille {
  public:
@@ -44,15 +65,24 @@ class TLinhasBraille {
   std::function<void()> teclaSolta;
 
   // Refresh after a key or a tool changed the text at the caret. linhaCursor
-  // counts from 1. While the caret stays on one line only the caret row is
-  // translated again; otherwise every row, hidden ones too. While a
-  // translation pass runs nothing is translated: the rows keep their text
-  // and the next refresh redoes every row (the same for cliqueEditor).
-  void atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha);
+  // counts from 1, colunaCursor (the caret in its line) from 0. While the
+  // caret stays on one line only the caret row is translated again;
+  // otherwise every row, hidden ones too. The caret row shows the screen of
+  // cells that holds the caret's cell, the others start at their first
+  // cell. While a translation pass runs nothing is translated: the rows keep
+  // their text and the next refresh redoes every row (the same for
+  // cliqueEditor).
+  void atualizaLinhasBraille(int linhaCursor, int numeroLinhas, const LeitorLinha& linha,
+                             int colunaCursor = 0);
 
-  // A click in the editor: only row 1 gets the caret line's Braille; the
-  // other rows and ultimaLinhaBraille stay.
-  void cliqueEditor(int linhaCursor, int numeroLinhas, const LeitorLinha& linha);
+  // A click in the editor: only row 1 gets the caret line's Braille (the
+  // screen of cells that holds the caret's cell); the other rows and
+  // ultimaLinhaBraille stay.
+  void cliqueEditor(int linhaCursor, int numeroLinhas, const LeitorLinha& linha, int colunaCursor = 0);
+
+  // The whole text was replaced: the next refresh redoes every row, even
+  // with the caret on the same line number.
+  void textoSubstituido() { ultimaLinhaBraille = -1; }
 
   // Rows 2..5 shown only with five rows, the caret row aqua and the rest
   // green; then a forced refresh through teclaSolta.
@@ -66,6 +96,8 @@ class TLinhasBraille {
 
  private:
   void adiaDuranteTraducao();
+  // Row `rotulo` with the caret's line and the screen of cells around the caret.
+  void mostraLinhaCursor(int rotulo, std::string_view linha, int colunaCursor);
 
   SaidaLinhasBraille& saida_;
 };

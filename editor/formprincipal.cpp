@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
@@ -29,8 +31,10 @@
 #include "formsplash.h"
 #include "formvisual.h"
 #include "impressaotexto.h"
+#include "servicoqt.h"
 #include "textoqt.h"
 
+using textoqt::cabeEm1252;
 using textoqt::deQString;
 using textoqt::paraQString;
 
@@ -55,7 +59,7 @@ QString qs(std::string_view cp) { return paraQString(cp); }
 // ---------------------------------------------------------------------------
 // The editor.
 
-TEditorTexto::TEditorTexto(QWidget* pai) : QPlainTextEdit(pai) {
+TEditorTexto::TEditorTexto(QWidget* pai) : QPlainTextEdit(pai), bipe([] { QApplication::beep(); }) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setTabChangesFocus(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -79,9 +83,18 @@ bool TEditorTexto::cabe(qsizetype tamanho) const {
 void TEditorTexto::keyPressEvent(QKeyEvent* e) {
   const bool quebra = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   const QString texto = e->text();
+  // A typed character the document cannot hold would be saved as another
+  // one: it is refused as it is typed. Ctrl and Ctrl+Shift never insert, so
+  // such a key still reaches its shortcut.
+  const Qt::KeyboardModifiers m = e->modifiers();
+  const bool soAtalho = m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier);
+  if (!soAtalho && !texto.isEmpty() && !cabeEm1252(texto)) {
+    bipe();
+    return;
+  }
   const bool insere = quebra || (!texto.isEmpty() && (texto.at(0).isPrint() || texto.at(0) == u'\t'));
   if (insere && !(e->modifiers() & Qt::ControlModifier) && !cabe(quebra ? 1 : texto.size())) {
-    QApplication::beep();
+    bipe();
     return;
   }
   if (quebra && (e->modifiers() & Qt::ShiftModifier)) {
@@ -99,6 +112,22 @@ void TEditorTexto::keyReleaseEvent(QKeyEvent* e) {
   if (aoTeclaCima) aoTeclaCima(e);
 }
 
+void TEditorTexto::inputMethodEvent(QInputMethodEvent* e) {
+  // A commit follows the rules of a typed key: nothing the document cannot
+  // hold, nothing past the limit.
+  const QString texto = e->commitString();
+  if (!texto.isEmpty() && (!cabeEm1252(texto) || !cabe(texto.size()))) {
+    bipe();
+    // The composition still ends as the input method says, without the text.
+    QInputMethodEvent semTexto(e->preeditString(), e->attributes());
+    QPlainTextEdit::inputMethodEvent(&semTexto);
+    e->accept();
+    return;
+  }
+  QPlainTextEdit::inputMethodEvent(e);
+  if (!texto.isEmpty() && aoInserirTexto) aoInserirTexto();
+}
+
 void TEditorTexto::mousePressEvent(QMouseEvent* e) {
   QPlainTextEdit::mousePressEvent(e);
   if (aoClicar) aoClicar();
@@ -110,13 +139,16 @@ bool TEditorTexto::canInsertFromMimeData(const QMimeData* origem) const {
 
 void TEditorTexto::insertFromMimeData(const QMimeData* origem) {
   if (!origem->hasText()) return;
-  const QString texto = quebrasSimples(origem->text());
+  // What the document cannot hold shows as "?" at once, as it will be saved;
+  // the limit counts the characters that stay.
+  const QString texto = textoqt::so1252(quebrasSimples(origem->text()));
   if (!cabe(texto.size())) {
-    QApplication::beep();
+    bipe();
     return;
   }
   textCursor().insertText(texto);
   ensureCursorVisible();
+  if (aoInserirTexto) aoInserirTexto();
 }
 
 void TEditorTexto::dragEnterEvent(QDragEnterEvent* e) {
@@ -190,6 +222,7 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   RichEdit1->aoTeclaCima = [this](QKeyEvent* e) { RichEdit1KeyUp(e); };
   RichEdit1->aoClicar = [this] { RichEdit1MouseDown(); };
   RichEdit1->aoSoltarArquivos = [this](const QList<QUrl>& u) { soltaArquivos(u); };
+  RichEdit1->aoInserirTexto = [this] { acompanhaCursor(); };
   connect(Timer1, &QTimer::timeout, this, &TformPrincipal::Timer1Timer);
 
   FormCreate();
@@ -227,6 +260,8 @@ void TformPrincipal::criaRotulos(QWidget* central) {
   rotulosBrailleQt = std::make_unique<RotulosBrailleQt>(rotulosBraille);
   linhasBraille = std::make_unique<TLinhasBraille>(*rotulosBrailleQt);
   linhasBraille->teclaSolta = [this] { RichEdit1KeyUp(nullptr); };
+  // A wider or narrower row holds another screen of cells.
+  rotulosBrailleQt->aoMudarLargura = [this] { atualizaLinhasBraille(); };
   // A double click on a row starts six-key typing, which is not built yet.
   ligaCliquesRotulos(rotulosBraille, [this](int k) { linhasBraille->rotuloClicado(k); }, {});
 }
@@ -242,7 +277,7 @@ void TformPrincipal::criaMenus() {
   };
   auto liga = [this](QAction* a, void (TformPrincipal::*f)()) {
     a->setEnabled(true);
-    connect(a, &QAction::triggered, this, [this, f] { (this->*f)(); });
+    connect(a, &QAction::triggered, this, [this, f] { executaComando([this, f] { (this->*f)(); }); });
   };
 
   Arquivo1 = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
@@ -345,7 +380,7 @@ void TformPrincipal::criaMenus() {
 
   Visualizar1 = MainMenu1->addAction(QStringLiteral("&Visualizar"));
   Visualizar1->setShortcut(QKeySequence(Qt::Key_F9));
-  connect(Visualizar1, &QAction::triggered, this, [this] { Visualizar1Click(); });
+  connect(Visualizar1, &QAction::triggered, this, [this] { executaComando([this] { Visualizar1Click(); }); });
   // The window holds the action so that F9 works wherever the focus is.
   addAction(Visualizar1);
 
@@ -359,7 +394,7 @@ void TformPrincipal::criaMenus() {
   const std::array<QAction*, 5> recentes{N11, N21, N31, N41, N51};
   for (int k = 0; k < 5; ++k)
     connect(recentes[static_cast<std::size_t>(k)], &QAction::triggered, this,
-            [this, k] { abreItemRecente(k); });
+            [this, k] { executaComando([this, k] { abreItemRecente(k); }); });
   liga(Salvar1, &TformPrincipal::Salvar1Click);
   liga(SalvarComo1, &TformPrincipal::SalvarComo1Click);
   liga(Imprimir1, &TformPrincipal::Imprimir1Click);
@@ -375,7 +410,7 @@ void TformPrincipal::criaMenus() {
   // the editor it takes these keys itself, so a key never acts twice.
   auto ligaEditor = [this](QAction* a, void (QPlainTextEdit::*f)()) {
     a->setEnabled(true);
-    connect(a, &QAction::triggered, RichEdit1, f);
+    connect(a, &QAction::triggered, this, [this, f] { executaComando([this, f] { (RichEdit1->*f)(); }); });
   };
   ligaEditor(Desfazer1, &QPlainTextEdit::undo);
   ligaEditor(Recortar1, &QPlainTextEdit::cut);
@@ -442,7 +477,7 @@ void TformPrincipal::criaBotoes() {
 
   auto liga = [this](QToolButton* b, auto f) {
     b->setEnabled(true);
-    connect(b, &QToolButton::clicked, this, f);
+    connect(b, &QToolButton::clicked, this, [this, f] { executaComando(f); });
   };
   liga(NewBnt, [this] { Novo1Click(); });
   liga(OpenBtn, [this] { Abrir1Click(); });
@@ -478,14 +513,21 @@ void TformPrincipal::FormCreate() {
 
 void TformPrincipal::FormShow() {
   if (argumentosPrograma.size() > 1) {
-    std::string nome = deQString(argumentosPrograma.at(1));
+    QString nome = argumentosPrograma.at(1);
     // A name relative to the folder the program started in is kept whole, so
     // that graphics are found beside the document and the folder is written
-    // at close.
-    if (!nome.empty() && nome[0] != '/') nome = plataforma::juntaCaminho(plataforma::diretorioAtual(), nome);
-    if (carregaArquivo(*this, nome)) nomeDocumento = nome;
+    // at close. The folder is part of the name the code page must hold.
+    if (!nome.isEmpty() && !nome.startsWith(u'/')) {
+      QString pasta = QDir::currentPath();
+      if (!pasta.endsWith(u'/')) pasta += u'/';
+      nome.prepend(pasta);
+    }
+    const std::optional<std::string> aceito = servicoqt::nomeAceito(nome);
+    if (aceito && carregaArquivo(*this, *aceito)) nomeDocumento = *aceito;
   }
   Timer1->start();
+  // The rows show the caret's line from the start, not from the first key.
+  acompanhaCursor();
 }
 
 void TformPrincipal::FormActivate() {
@@ -541,21 +583,31 @@ void TformPrincipal::dropEvent(QDropEvent* e) {
 void TformPrincipal::soltaArquivos(const QList<QUrl>& urls) {
   // Only the first file of a drop is opened.
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
-  abreArquivoSolto(*this, deQString(urls.first().toLocalFile()));
+  // A name the code page cannot hold is refused as the user wrote it: one
+  // made of "?" would be another file.
+  if (const auto nome = servicoqt::nomeAceito(urls.first().toLocalFile())) abreArquivoSolto(*this, *nome);
 }
 
 // ---------------------------------------------------------------------------
 // Editor events.
 
-void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) {
+void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) { acompanhaCursor(); }
+
+void TformPrincipal::RichEdit1MouseDown() {
+  const QTextCursor c = RichEdit1->textCursor();
+  linhasBraille->cliqueEditor(c.blockNumber() + 1, numeroLinhas(), [this](int i) { return linha(i); },
+                              c.positionInBlock());
+  atualizaStatus();
+}
+
+void TformPrincipal::acompanhaCursor() {
   atualizaLinhasBraille();
   atualizaStatus();
 }
 
-void TformPrincipal::RichEdit1MouseDown() {
-  linhasBraille->cliqueEditor(RichEdit1->textCursor().blockNumber() + 1, numeroLinhas(),
-                              [this](int i) { return linha(i); });
-  atualizaStatus();
+void TformPrincipal::executaComando(const std::function<void()>& comando) {
+  comando();
+  acompanhaCursor();
 }
 
 void TformPrincipal::posicaoCursorStatus(int& linhaStatus, int& colunaStatus) const {
@@ -572,8 +624,11 @@ void TformPrincipal::atualizaStatus() {
 }
 
 void TformPrincipal::atualizaLinhasBraille() {
-  linhasBraille->atualizaLinhasBraille(RichEdit1->textCursor().blockNumber() + 1, numeroLinhas(),
-                                       [this](int i) { return linha(i); });
+  // Every character of the editor is one of the code page, one UTF-16 unit:
+  // the caret's place in its block is its column in the document line.
+  const QTextCursor c = RichEdit1->textCursor();
+  linhasBraille->atualizaLinhasBraille(c.blockNumber() + 1, numeroLinhas(), [this](int i) { return linha(i); },
+                                       c.positionInBlock());
 }
 
 void TformPrincipal::N5linhasBraille1Click() {
@@ -691,6 +746,7 @@ void TformPrincipal::irParaLinhaColuna(int l, int c) {
   QTextCursor cursor = RichEdit1->textCursor();
   cursor.setPosition(pos);
   RichEdit1->setTextCursor(cursor);
+  acompanhaCursor();
 }
 
 // ---------------------------------------------------------------------------
@@ -719,6 +775,9 @@ void TformPrincipal::carregaLinhas(const std::vector<std::string>& linhas) {
   RichEdit1->setPlainText(texto);
   RichEdit1->document()->clearUndoRedoStacks();
   RichEdit1->document()->setModified(false);
+  // Another text: even on the same line number every row is stale.
+  linhasBraille->textoSubstituido();
+  acompanhaCursor();
 }
 
 bool TformPrincipal::modificado() const { return RichEdit1->document()->isModified(); }

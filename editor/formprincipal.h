@@ -27,19 +27,26 @@
 #include "rotulosbraille.h"
 #include "mensagens.h"
 
-// The document editor: plain text only, every line break one block. It keeps
-// the typing limit, makes pasted and dropped line ends plain blocks, and
-// reports its key, mouse and file-drop events to the window.
+// The document editor: plain text only, every line break one block, every
+// character one that a document can hold. It keeps the typing limit, refuses
+// a typed character the code page lacks, makes pasted and dropped line ends
+// plain blocks and their missing characters "?", and reports its key, mouse,
+// file-drop and text-insert events to the window.
 class TEditorTexto : public QPlainTextEdit {
  public:
   explicit TEditorTexto(QWidget* pai = nullptr);
 
   // Characters the user may type up to (a loaded text may be longer).
   int limiteTexto = 0;
+  // How a refused key, paste or commit is told: a beep.
+  std::function<void()> bipe;
 
   std::function<void(QKeyEvent*)> aoTeclaCima;
   std::function<void()> aoClicar;
   std::function<void(const QList<QUrl>&)> aoSoltarArquivos;
+  // Text came in without a key release of its own: pasted, dropped, or
+  // committed by an input method.
+  std::function<void()> aoInserirTexto;
 
   // True when inserting `tamanho` characters over the selection stays within
   // the limit.
@@ -48,6 +55,7 @@ class TEditorTexto : public QPlainTextEdit {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   bool canInsertFromMimeData(const QMimeData* origem) const override;
   void insertFromMimeData(const QMimeData* origem) override;
@@ -165,6 +173,11 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void atualizaStatus();
   // The Braille rows after the text at the caret changed (keys and tools).
   void atualizaLinhasBraille();
+  // The Braille rows and the status bar follow the caret. A key release
+  // ends here, and so does every command that changes or replaces the text
+  // or moves the caret: the menu and tool-bar commands (executaComando),
+  // carregaLinhas and irParaLinhaColuna.
+  void acompanhaCursor();
 
   // The program's command line (the program sets it; the first argument
   // names the document opened when the window is first shown).
@@ -181,6 +194,8 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void criaMenus();
   void criaBotoes();
   void criaRotulos(QWidget* central);
+  // A command chosen in a menu or on the tool bar; it ends with acompanhaCursor.
+  void executaComando(const std::function<void()>& comando);
   int offsetDe(int posicaoWidget) const;
   bool jaMostrada_ = false;
 };

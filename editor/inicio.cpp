@@ -37,7 +37,9 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
     formPrincipal->irParaLinhaColuna(l, c);
   };
   FormVisual->insereLinhaDocumento = [](int i, const std::string& texto) {
-    if (formPrincipal) insereLinhaNoEditor(formPrincipal->RichEdit1, i, texto);
+    if (!formPrincipal) return;
+    insereLinhaNoEditor(formPrincipal->RichEdit1, i, texto);
+    formPrincipal->acompanhaCursor();
   };
   // The print dialog prints the editor's lines.
   FormImprime = new TFormImprime;

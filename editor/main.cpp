@@ -20,12 +20,14 @@ int main(int argc, char** argv) {
   // LUMAREL_CAPTURA=file.png: the window, with the caret on the first text
   // line of the document, is saved as a picture and the program ends (for a
   // look at the window without a person at the screen).
+  // LUMAREL_CAPTURA_CURSOR="line,column" (from 0) puts the caret elsewhere.
   const QString captura = qEnvironmentVariable("LUMAREL_CAPTURA");
   if (!captura.isEmpty()) {
-    QTimer::singleShot(700, principal, [principal, captura] {
-      principal->irParaLinhaColuna(3, 0);
-      principal->atualizaLinhasBraille();
-      principal->atualizaStatus();
+    const QStringList cursor = qEnvironmentVariable("LUMAREL_CAPTURA_CURSOR", QStringLiteral("3,0")).split(u',');
+    const int linha = cursor.value(0).toInt();
+    const int coluna = cursor.value(1).toInt();
+    QTimer::singleShot(700, principal, [principal, captura, linha, coluna] {
+      principal->irParaLinhaColuna(linha, coluna);
       QApplication::exit(principal->grab().save(captura, "PNG") ? 0 : 1);
     });
   }

@@ -1,7 +1,9 @@
 #include "rotulosbraille.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QResizeEvent>
 
 #include "braillequt.h"
 #include "brcodigo.h"
@@ -32,6 +34,23 @@ class FiltroCliqueRotulo : public QObject {
   std::function<void()> duplo_;
 };
 
+// The rows share one width: the lowest row's resizes stand for all of them.
+class FiltroLarguraRotulo : public QObject {
+ public:
+  FiltroLarguraRotulo(QLabel* rotulo, std::function<void()> aviso) : QObject(rotulo), aviso_(std::move(aviso)) {}
+
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Resize) {
+      const auto* r = static_cast<QResizeEvent*>(e);
+      if (r->size().width() != r->oldSize().width()) aviso_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> aviso_;
+};
+
 }  // namespace
 
 void ligaCliquesRotulos(const std::array<QLabel*, 5>& rotulos, std::function<void(int)> clique,
@@ -48,11 +67,25 @@ RotulosBrailleQt::RotulosBrailleQt(const std::array<QLabel*, 5>& rotulos) : rotu
     r->setAutoFillBackground(true);
     r->setFont(braillequt::fonteBraillePixels(19, true));
   }
+  filtroLargura_ = new FiltroLarguraRotulo(rotulos_[0], [this] {
+    if (aoMudarLargura) aoMudarLargura();
+  });
+  rotulos_[0]->installEventFilter(filtroLargura_);
 }
+
+RotulosBrailleQt::~RotulosBrailleQt() { delete filtroLargura_.data(); }
 
 void RotulosBrailleQt::textoRotulo(int k, const std::string& codigoImpressora) {
   if (k < 1 || k > 5) return;
   rotulo(k)->setText(braillequt::brailleParaTela(codigoImpressora, codigoImpressoraParaPontos));
+}
+
+int RotulosBrailleQt::larguraCelulas(int k) const {
+  if (k < 1 || k > 5) return 0;
+  const QLabel* r = rotulo(k);
+  // Every Braille pattern has the advance of the empty cell.
+  const int passo = QFontMetrics(r->font()).horizontalAdvance(QString(QChar(0x2800)));
+  return passo > 0 ? r->contentsRect().width() / passo : 0;
 }
 
 void RotulosBrailleQt::corRotulo(int k, bool linhaCursor) {

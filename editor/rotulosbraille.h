@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <string>
@@ -20,15 +21,25 @@ class RotulosBrailleQt : public SaidaLinhasBraille {
   // Label1 (lowest) .. Label5 (highest); each gets plain text (an "&" is a
   // character, never an accelerator), the Braille font and a filled background.
   explicit RotulosBrailleQt(const std::array<QLabel*, 5>& rotulos);
+  ~RotulosBrailleQt() override;
+  RotulosBrailleQt(const RotulosBrailleQt&) = delete;
+  RotulosBrailleQt& operator=(const RotulosBrailleQt&) = delete;
 
   void textoRotulo(int rotulo, const std::string& codigoImpressora) override;
   void corRotulo(int rotulo, bool linhaCursor) override;
   void rotuloVisivel(int rotulo, bool visivel) override;
+  // The label's width over the advance of one cell of its font.
+  int larguraCelulas(int rotulo) const override;
+
+  // Called when the rows' width changes (the caret row's screen of cells
+  // with it).
+  std::function<void()> aoMudarLargura;
 
   QLabel* rotulo(int k) const { return rotulos_[static_cast<std::size_t>(k - 1)]; }
 
  private:
   std::array<QLabel*, 5> rotulos_;
+  QPointer<QObject> filtroLargura_;  // lives on Label1, which may outlive this
 };
 
 // Clicks on the rows: a click (left button released over row k) calls

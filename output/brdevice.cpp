@@ -60,6 +60,17 @@ bool abreFilaRede(std::string_view nome) {
 
 // ---------------------------------------------------------------------------
 
+std::string resolveNomeSaida(std::string_view nome, std::string_view documento) {
+  const std::string maiusculo = cp1252::maiusculas(nome);
+  std::string servidor, fila;
+  if (nome.empty() || nome.front() == '/' || ehPortaSerial(maiusculo) ||
+      ehPortaParalela(maiusculo) || maiusculo == "PRN" || separaNomeRede(nome, servidor, fila))
+    return std::string(nome);
+  const std::size_t barra = documento.rfind('/');
+  if (barra == std::string_view::npos) return std::string(nome);
+  return plataforma::juntaCaminho(documento.substr(0, barra + 1), nome);
+}
+
 bool abreDispositivo(std::string_view nome) {
   if (canal != Canal::nenhum) fechaDispositivo();
   portaSaida = cp1252::maiusculas(nome);

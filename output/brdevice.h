@@ -23,6 +23,12 @@ extern int hImpressora;
 inline constexpr std::string_view linhaSeparadoraPuma =
     "--------------------------------------------------\r\n";
 
+// The output an output name stands for: port names, "PRN" and network queues
+// as they are; a file name without a folder from the root lies in the folder
+// of `documento` (as typed while the document is untitled), as relative
+// graphic names do.
+std::string resolveNomeSaida(std::string_view nome, std::string_view documento);
+
 // Opens the channel named nome; true when it is ready for sending. A channel
 // still open is closed first.
 bool abreDispositivo(std::string_view nome);

@@ -237,6 +237,14 @@ InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
   // the user presses again once the pass is over.
   if (traducaoEmCurso()) return InicioImpressao::emTraducao;
 
+  // Embossing over the open document would replace its text with printer
+  // codes: the dialog stays, so the user can name another output.
+  const std::string nome = resolveNomeSaida(corta255(pedido.dispositivo), nomeDocumento);
+  if (plataforma::mesmoArquivo(nome, nomeDocumento)) {
+    plataforma::mostraErro(std::string(mensagemSaidaDocumento) + nome);
+    return InicioImpressao::saidaDocumento;
+  }
+
   if (acoes.escondeDialogo) acoes.escondeDialogo();
   if (!carregaTabelaImpressora()) {
     plataforma::mostraMensagem(std::string(mensagemSemTabela));
@@ -245,7 +253,6 @@ InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
   paginaInicial = leInteiroPadrao(pedido.paginaInicial, 1);
   paginaFinal = leInteiroPadrao(pedido.paginaFinal, 9999);
   totalCopias = leInteiroPadrao(pedido.copias, 1);
-  const std::string nome = corta255(pedido.dispositivo);
   numPagInicial = leInteiroPadrao(pedido.numPagInicial, 1);
 
   if (cp1252::maiusculas(nome) == "PRN") {

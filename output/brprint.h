@@ -35,6 +35,7 @@ inline constexpr auto mensagemEspere = "Espere o fim da impressão"_cp;
 inline constexpr auto tituloEspere = "Quando terminar, clique em OK"_cp;
 inline constexpr auto mensagemEnviado = "Arquivo enviado"_cp;
 inline constexpr auto tituloEnviado = "Fim de impressão"_cp;
+inline constexpr auto mensagemSaidaDocumento = "A saída da impressão é o próprio documento: "_cp;
 inline constexpr auto mensagemErroImpressora = "Erro ao acionar a impressora"_cp;
 inline constexpr auto tituloErroImpressora = "Verifique se a impressora está ligada"_cp;
 // The model word of the plate printer ("Impressora de clichê"), matched in
@@ -135,11 +136,14 @@ enum class InicioImpressao {
   semTabela,       // no printer code table
   cancelado,       // the system printer choice was cancelled
   semDispositivo,  // the device did not open
+  saidaDocumento,  // the output file is the document itself
 };
 
 // The print button: takes the guard (refusing a second job), gives it back
 // at once while a translation pass runs (pressed from a box shown mid-pass:
-// the draft and the page range are that pass's), hides the dialog, loads
+// the draft and the page range are that pass's), refuses an output file
+// that is the open document (error box; a relative output name lies in the
+// document's folder), hides the dialog, loads
 // the printer table, reads the fields, lets the user choose the system
 // printer for "PRN", opens the device, shows the progress window, writes the
 // draft of `documento` and starts the worker on a snapshot.

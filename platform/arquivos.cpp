@@ -26,8 +26,10 @@ std::string semBarraFinal(std::string s) {
   return s;
 }
 
-// The errno a test asks the temporary file of a write to fail with.
+// The errno a test asks the temporary file of a write to fail with, and the
+// folder where it fails (every folder when empty).
 std::atomic<int> falhaCriacao{0};
+std::string pastaFalhaCriacao;
 
 bool criaPastasDe(const std::string& caminhoUtf8) {
   // Every folder on the way to the file, like mkdir -p.
@@ -41,7 +43,8 @@ bool criaPastasDe(const std::string& caminhoUtf8) {
 
 // The temporary file that will take the written file's name.
 int criaTemporario(std::string& modelo) {
-  if (const int erro = falhaCriacao.load()) {
+  if (const int erro = falhaCriacao.load();
+      erro != 0 && modelo.compare(0, pastaFalhaCriacao.size(), pastaFalhaCriacao) == 0) {
     errno = erro;
     return -1;
   }
@@ -255,6 +258,14 @@ std::string juntaCaminho(std::string_view pasta, std::string_view nome) {
 
 std::string caminhoSistema(std::string_view nome) { return cp1252::paraUtf8(nome); }
 
+bool mesmoArquivo(std::string_view a, std::string_view b) {
+  struct stat sa {}, sb {};
+  if (a.empty() || b.empty()) return false;
+  if (::stat(caminhoSistema(a).c_str(), &sa) != 0 || ::stat(caminhoSistema(b).c_str(), &sb) != 0)
+    return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool leArquivo(std::string_view nome, std::string& conteudo) {
   conteudo.clear();
   const std::string caminho = caminhoSistema(nome);
@@ -371,6 +382,9 @@ bool gravaArquivoSeguro(std::string_view nome, std::string_view conteudo, bool c
   return gravaArquivo(nome, conteudo, opcoes).ok;
 }
 
-void simulaFalhaCriacao(int erro) { falhaCriacao.store(erro); }
+void simulaFalhaCriacao(int erro, std::string_view pasta) {
+  pastaFalhaCriacao = caminhoSistema(pasta);
+  falhaCriacao.store(erro);
+}
 
 }  // namespace plataforma

@@ -24,6 +24,10 @@ std::string juntaCaminho(std::string_view pasta, std::string_view nome);
 // A Windows-1252 file name as the system's call wants it (UTF-8).
 std::string caminhoSistema(std::string_view nome);
 
+// Both names lead to one existing file (the same file however written: other
+// folders on the way, links).
+bool mesmoArquivo(std::string_view a, std::string_view b);
+
 // Reads a whole file; false when it cannot be opened or read (a folder too).
 bool leArquivo(std::string_view nome, std::string& conteudo);
 
@@ -77,6 +81,6 @@ bool gravaArquivoSeguro(std::string_view nome, std::string_view conteudo, bool c
 // For tests: from now on creating the temporary file of a write fails with
 // this errno, as in a folder the user may not add files to (running as root,
 // no folder refuses). Backups are still made. 0 ends it.
-void simulaFalhaCriacao(int erro);
+void simulaFalhaCriacao(int erro, std::string_view pasta = {});
 
 }  // namespace plataforma

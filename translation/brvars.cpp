@@ -252,6 +252,7 @@ bool gravaArquivosRecentes(const std::vector<std::string>& arquivos) {
 }
 
 bool gravaUltimoDir(std::string_view pasta) { return grava(secaoLumarel, "ultimoDir", pasta); }
+std::string leUltimoDir() { return le(secaoLumarel, "ultimoDir", caminhoInteiro); }
 
 std::string leAmbMacro() {
   return leCaminho("ambMacro", plataforma::juntaCaminho(dirPrograma, "codmat.amb"));

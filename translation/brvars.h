@@ -118,8 +118,10 @@ bool gravaConfigMargem();
 std::vector<std::string> leArquivosRecentes();
 bool gravaArquivosRecentes(const std::vector<std::string>& arquivos);
 
-// The folder of the current document, written at every close request.
+// The folder of the current document, written at every close request, and
+// read back where a save dialog has no document folder to start in.
 bool gravaUltimoDir(std::string_view pasta);
+std::string leUltimoDir();
 
 // The macro file: the key, or dirPrograma + "codmat.amb" when it is empty.
 std::string leAmbMacro();

@@ -350,85 +350,52 @@ TEST_F(Arquivos, gravacaoQueFalhaAvisaEContinuaAlterado) {
   EXPECT_EQ(mensagens.servico.registro[0].tipo, TipoMensagem::informacao);
 }
 
-TEST_F(Arquivos, salvarQueFalhaDizOCaminhoEOMotivo) {
-  struct Caso {
-    const char* nome;
-    std::string documento;  // relative to the folder, Windows-1252
-    int simulado;           // errno of a refused temporary file
-    std::string motivo;
-  } casos[] = {
-      {"pasta que falta", "falta/doc.txt", 0, "pasta não existe"_cp},
-      {"uma pasta no lugar", "pasta.txt", 0, "é uma pasta"_cp},
-      {"pasta que recusa arquivo novo", "novo.txt", EACCES, "permissão negada"_cp},
-      {"acentos no nome", "Ações/Não.txt"_cp, 0, "pasta não existe"_cp},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
-    apoio::PastaTemporaria p;
-    std::filesystem::create_directory(p.arquivo("pasta.txt"));
-    p.grava("doc.txt", "antigo\r\n");
-    p.grava("doc.txt.bak", "backup\r\n");
-    const auto antes = apoio::retratoPasta(p.caminho());
-    nomeDocumento = p.caminho() + "/" + c.documento;
-    editor.texto = {"novo"};
-    editor.alterado = true;
+// In a folder that refuses new files the document is written over, as a
+// second name of it shows, and its backup is still made.
+TEST_F(Arquivos, pastaQueRecusaArquivoNovoGravaNoLugar) {
+  pasta.grava("doc.txt", "texto antigo\r\n");
+  std::filesystem::create_hard_link(pasta.arquivo("doc.txt"), pasta.arquivo("outro nome"));
+  nomeDocumento = pasta.arquivo("doc.txt");
+  editor.texto = {"novo"};
+  editor.alterado = true;
+  EXPECT_TRUE(apoio::comFalhas(EACCES, 0, [&] { return salvaDocumento(editor); }, pasta.caminho()));
+  EXPECT_FALSE(editor.alterado);
+  EXPECT_EQ(pasta.le("outro nome"), "novo\r\n");
+  EXPECT_EQ(pasta.le("doc.txt.bak"), "texto antigo\r\n");
+  EXPECT_EQ(apoio::retratoPasta(pasta.caminho()).size(), 3u);
+}
+
+// "Salvar Como" starts in the document's folder; an untitled document starts
+// where the last session closed.
+TEST_F(Arquivos, dialogoDeSalvarComecaNaPastaDoDocumento) {
+  plataforma::gravaPerfil("LUMAREL", "ultimoDir", "/ultima/pasta", arquivoIni);
+  for (const std::string& documento : {pasta.arquivo("livro.txt"), std::string()}) {
+    SCOPED_TRACE(documento);
+    nomeDocumento = documento;
     mensagens.servico.limpa();
-    mensagens.esperaOk();
-    bool salvou = true;
-    {
-      apoio::FalhaSimulada falha(c.simulado);
-      salvou = salvaDocumento(editor);
-    }
-    EXPECT_FALSE(salvou);
-    EXPECT_TRUE(editor.alterado);
-    EXPECT_EQ(mensagens.servico.textos(),
-              std::vector<std::string>{"Erro ao salvar o arquivo\n" + nomeDocumento + ": " + c.motivo});
-    EXPECT_EQ(apoio::retratoPasta(p.caminho()), antes);
+    mensagens.servico.respostasTexto.push_back(std::nullopt);
+    salvaDocumentoComo(editor);
+    ASSERT_EQ(mensagens.servico.registro.size(), 1u);
+    EXPECT_EQ(mensagens.servico.registro[0].pasta, documento.empty() ? "/ultima/pasta" : pasta.caminho());
+    EXPECT_EQ(nomeDocumento, documento);
   }
 }
 
-TEST_F(Arquivos, documentoNumaPastaQueRecusaArquivoNovoEGravadoNoLugar) {
-  struct Caso {
-    const char* nome;
-    rlim_t limite;  // a full disk after this many bytes (0: none)
-    std::string antigo;
-    const char* conteudo;  // what the document holds afterwards (nullptr: not known)
-    std::string backup;
-    std::string motivo;  // empty: the save works
-  } casos[] = {
-      {"grava", 0, "antigo\r\n", "novo\r\n", "antigo\r\n", ""},
-      {"disco cheio: nem o antigo volta", 16, std::string(40, 'a'), nullptr, "backup\r\n",
-       "arquivo grande demais; o texto anterior não pôde ser reposto"_cp},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
-    apoio::PastaTemporaria p;
-    p.grava("doc.txt", c.antigo);
-    p.grava("doc.txt.bak", "backup\r\n");
-    nomeDocumento = p.arquivo("doc.txt");
-    const bool salva = c.motivo.empty();
-    editor.texto = {salva ? "novo" : std::string(100, 'n')};
-    editor.alterado = true;
-    mensagens.servico.limpa();
-    if (!salva) mensagens.esperaOk();
-    bool salvou = false;
-    {
-      apoio::FalhaSimulada falha(EACCES);
-      apoio::LimiteTamanho limite(c.limite);
-      salvou = salvaDocumento(editor);
-    }
-    EXPECT_EQ(salvou, salva);
-    EXPECT_EQ(editor.alterado, !salva);
-    if (c.conteudo) {
-      EXPECT_EQ(p.le("doc.txt"), c.conteudo);
-    }
-    EXPECT_EQ(p.le("doc.txt.bak"), c.backup);
-    EXPECT_EQ(apoio::retratoPasta(p.caminho()).size(), 2u);
-    if (!salva) {
-      EXPECT_EQ(mensagens.servico.textos(),
-                std::vector<std::string>{"Erro ao salvar o arquivo\n" + nomeDocumento + ": " + c.motivo});
-    }
+// A settings file that cannot be written is said once; the program goes on
+// and closes.
+TEST_F(Arquivos, iniQueNaoSeGravaAvisaUmaVez) {
+  windows.gravaIni("");
+  const std::string ini = plataforma::caminhoPerfil(arquivoIni);
+  std::filesystem::remove(ini);
+  std::filesystem::create_directory(ini);  // the settings file cannot be replaced
+  mensagens.esperaOk();
+  for (const char* nome : {"um.txt", "dois.txt"}) {
+    pasta.grava(nome, "x\r\n");
+    abreArquivoSolto(editor, pasta.arquivo(nome));
   }
+  EXPECT_TRUE(podeFechar(editor));
+  EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{"Erro ao gravar " + ini});
+  EXPECT_EQ(arquivosRecentes[0], pasta.arquivo("dois.txt"));
 }
 
 TEST_F(Arquivos, sairEFecharPerguntamConformeAAlteracao) {

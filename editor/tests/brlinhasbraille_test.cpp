@@ -29,7 +29,9 @@ struct RotulosGravados : SaidaLinhasBraille {
   }
   void corRotulo(int k, bool a) override { aqua[static_cast<std::size_t>(k)] = a; }
   void rotuloVisivel(int k, bool v) override { visivel[static_cast<std::size_t>(k)] = v; }
+  int larguraCelulas(int) const override { return largura; }
   void zeraEscritas() { escritas.fill(0); }
+  int largura = 0;  // cells a row holds; 0 = unknown
 };
 
 // Document lines "a" .. "t" translate to themselves, so a row names its line.
@@ -221,6 +223,103 @@ TEST_F(DuranteUmaPassagem, RowsAndPreviewWaitForThePassToEnd) {
     vista.atualizaLinhasBraille(2, 3, leitor);
     EXPECT_EQ(saida.escritas, (std::array<int, 6>{0, 1, 1, 1, 1, 1}));
   }
+}
+
+// The caret's row shows whole screens of cells: the one that holds the
+// caret's cell.
+TEST(JanelaCelulas, TheScreenThatHoldsTheCaretsCell) {
+  std::string c;
+  for (int i = 0; i < 40; ++i) c += static_cast<char>('a' + i % 26);
+  const struct {
+    const char* nome;
+    std::string linha;
+    int celulaCursor, largura, inicio;
+    std::string mostra;
+  } casos[] = {
+      {"caret at cell 0", c, 0, 10, 0, c.substr(0, 10)},
+      {"caret at cell n-1", c, 9, 10, 0, c.substr(0, 10)},
+      {"caret at cell n", c, 10, 10, 10, c.substr(10, 10)},
+      {"caret at cell 2n+3", c, 23, 10, 20, c.substr(20, 10)},
+      {"the last screen is shorter", c, 35, 10, 30, c.substr(30)},
+      {"caret after a line of whole screens", c, 40, 10, 40, ""},
+      {"width 0: the whole line", c, 23, 0, 0, c},
+      {"negative width: the whole line", c, 23, -7, 0, c},
+      {"negative caret cell", c, -3, 10, 0, c.substr(0, 10)},
+      {"an empty line", "", 25, 10, 20, ""},
+  };
+  for (const auto& k : casos) {
+    SCOPED_TRACE(k.nome);
+    EXPECT_EQ(inicioJanelaCelulas(k.celulaCursor, k.largura), k.inicio);
+    EXPECT_EQ(janelaCelulas(k.linha, k.inicio, k.largura), k.mostra);
+  }
+}
+
+// The caret's cell is what the text before the caret translates to, from the
+// state the line starts in; the next refresh sees the state the whole line
+// leaves, as if no caret were counted.
+TEST(CelulaDoCursor, CountsTheTextBeforeTheCaretAndKeepsTheConverterState) {
+  const struct {
+    const char* nome;
+    bool antigo;
+    std::string linha;
+    int coluna;
+    std::vector<int> celulas;  // at three refreshes in a row
+  } casos[] = {
+      {"a capital sign before the caret, old code", true, "Ana Bia", 4, {5, 5, 5}},
+      {"a capital sign before the caret, unified code", false, "Ana Bia", 4, {5, 5, 5}},
+      {"a number sign before the caret", false, "tem 12 anos", 6, {7, 7, 7}},
+      {"caret past the end", false, "Ana Bia", 99, {9, 9, 9}},
+      {"negative column", true, "Ana Bia", -4, {0, 0, 0}},
+      // Each refresh flips the quote: "{" opens, "}" closes.
+      {"old code, a quote after the caret", true, "diz \"sim", 2, {2, 2, 2}},
+      // The line leaves a bracket open; "1)" is a list number only while
+      // none is open, one cell shorter.
+      {"unified code, a bracket opened after the caret", false, "1) b (c", 2, {3, 4, 4}},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    reiniciaVariaveis();
+    configuracao.brailleAntigo = c.antigo;
+    tabelaImpressora = tabelaIdentidade();
+    std::vector<std::string> sozinha, comCursor;
+    for (int i = 0; i < 3; ++i) sozinha.push_back(linhaBrailleImpressora(c.linha));
+    reiniciaEstadoConversores();
+    std::vector<int> celulas;
+    for (int i = 0; i < 3; ++i) {
+      const LinhaBrailleCursor r = linhaBrailleComCursor(c.linha, c.coluna);
+      comCursor.push_back(r.celulas);
+      celulas.push_back(r.celulaCursor);
+    }
+    EXPECT_EQ(comCursor, sozinha);
+    EXPECT_EQ(celulas, c.celulas);
+  }
+  reiniciaVariaveis();
+}
+
+TEST_F(LinhasBraille, OnlyTheCaretRowFollowsTheCaretsScreen) {
+  std::string longa;
+  for (int i = 0; i < 30; ++i) longa += static_cast<char>('a' + i % 26);
+  doc = {longa, longa, longa};
+  saida.largura = 10;
+  vista.linhasBrailleVisiveis = 5;
+  vista.rotuloBrailleAtual = 2;
+  const LeitorLinha leitor = [this](int i) { return doc[static_cast<std::size_t>(i)]; };
+  const std::pair<int, std::string> casos[] = {
+      {0, longa.substr(0, 10)}, {9, longa.substr(0, 10)}, {10, longa.substr(10, 10)}, {23, longa.substr(20, 10)}};
+  for (const auto& [coluna, caret] : casos) {
+    SCOPED_TRACE(coluna);
+    vista.atualizaLinhasBraille(2, 3, leitor, coluna);
+    EXPECT_EQ(linhas(), (std::vector<std::string>{longa, caret, longa, "", ""}));
+    // A click shows the caret line on row 1, on the caret's screen too.
+    vista.cliqueEditor(2, 3, leitor, coluna);
+    EXPECT_EQ(saida.texto[1], caret);
+    vista.ultimaLinhaBraille = -1;  // the click left row 1 out of step
+  }
+  // Another text on the same caret line: every row is redone.
+  doc = {"x", "y", "z"};
+  vista.textoSubstituido();
+  vista.atualizaLinhasBraille(2, 3, leitor, 0);
+  EXPECT_EQ(linhas(), (std::vector<std::string>{"z", "y", "x", "", ""}));
 }
 
 TEST_F(LinhasBraille, ExtremeCaretLinesGiveEmptyRows) {

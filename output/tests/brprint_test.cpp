@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -520,6 +521,38 @@ TEST_F(BotaoImprime, InicioQueNaoVaiAdiante) {
     EXPECT_EQ(progressosMostrados, 0);
     EXPECT_FALSE(std::filesystem::exists(configuracao.arqTrab)) << "no draft was written";
   }
+}
+
+// Embossing over the open document would replace its text with printer
+// codes: however the name is written, it is refused and nothing is written.
+// A relative output name lies beside the document, not where the program
+// started.
+TEST_F(BotaoImprime, SaidaNoProprioDocumentoRecusada) {
+  nomeDocumento = pasta.arquivo("livro.txt");
+  pasta.grava("livro.txt", "texto\r\n");
+  ASSERT_EQ(::symlink(nomeDocumento.c_str(), pasta.arquivo("atalho.txt").c_str()), 0);
+  for (const std::string& saida :
+       {std::string("livro.txt"), nomeDocumento, pasta.arquivo("./livro.txt"), std::string("atalho.txt")}) {
+    SCOPED_TRACE(saida);
+    mensagens.servico.limpa();
+    mensagens.esperaOk();
+    pedido.dispositivo = saida;
+    EXPECT_EQ(iniciaImpressao(pedido, {"texto"}, acoes), InicioImpressao::saidaDocumento);
+    ASSERT_EQ(mensagens.servico.registro.size(), 1u);
+    EXPECT_EQ(mensagens.servico.registro[0].tipo, plataforma::TipoMensagem::erro);
+    const std::string caminho = saida[0] == '/' ? saida : plataforma::juntaCaminho(pasta.caminho(), saida);
+    EXPECT_EQ(mensagens.servico.registro[0].texto, std::string(mensagemSaidaDocumento) + caminho);
+    EXPECT_FALSE(trabalhoImpressaoAtivo());
+    EXPECT_EQ(dialogosEscondidos, 0) << "the dialog stays for another name";
+    EXPECT_EQ(pasta.le("livro.txt"), "texto\r\n");
+  }
+
+  mensagens.servico.limpa();
+  mensagens.esperaOk();
+  pedido.dispositivo = "copia.brl";
+  EXPECT_EQ(iniciaImpressao(pedido, {"texto"}, acoes), InicioImpressao::iniciado);
+  ASSERT_TRUE(apoio::esperaFimDoTrabalho());
+  EXPECT_FALSE(pasta.le("copia.brl").empty());
 }
 
 TEST_F(BotaoImprime, PrnEmQualquerCaixaEscolheAImpressora) {

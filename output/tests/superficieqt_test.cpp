@@ -117,9 +117,8 @@ TEST_F(SuperficieQtTest, ImpressoraInexistenteNaoAbre) {
 }
 
 // A whole job for a printer-driver embosser, from the print button to the end
-// message: the worker draws every page while the painter stays on this (the
-// GUI) thread, which serves the worker's calls as the program's event loop
-// would. Every page of the draft is a page of the PDF, with its Braille.
+// message: the worker draws while the painter stays on this (the GUI) thread,
+// which serves the worker's calls as the program's event loop would.
 TEST_F(SuperficieQtTest, TrabalhoInteiroDoDriverEmPdf) {
   const QString arquivo = QString::fromStdString(pasta.arquivo("trabalho.pdf"));
   instalaFabricaSuperficie(
@@ -139,41 +138,24 @@ TEST_F(SuperficieQtTest, TrabalhoInteiroDoDriverEmPdf) {
   ASSERT_TRUE(apoio::esperaFimDoTrabalho([] { QCoreApplication::processEvents(); }));
   EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{mensagemEnviado});
 
-  std::string rascunho;
-  ASSERT_TRUE(plataforma::leArquivo(configuracao.arqTrab, rascunho));
-  const std::vector<std::string> linhas = linhasDoRascunho(rascunho);
-  // A separator ends a page; lines after the last one make a page of their own.
-  int paginas = 0;
-  bool restam = false;
-  for (const auto& l : linhas) {
-    paginas += ehLinhaSeparadora(l) ? 1 : 0;
-    restam = !ehLinhaSeparadora(l);
-  }
-  paginas += restam ? 1 : 0;
-  QFile f(arquivo);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(contaPaginas(f.readAll()), paginas);
+  // Every page of the draft is a page of the PDF: a separator ends a page, and
+  // lines after the last one make a page of their own.
+  const std::vector<std::string> linhas = linhasDoRascunho(pasta.le("rascunho.txt"));
+  ASSERT_FALSE(linhas.empty());
+  const auto paginas =
+      std::ranges::count_if(linhas, ehLinhaSeparadora) + (ehLinhaSeparadora(linhas.back()) ? 0 : 1);
+  EXPECT_EQ(contaPaginas(QByteArray::fromStdString(pasta.le("trabalho.pdf"))), paginas);
 
-  // The first text line of the draft is on the first page, cell for cell.
+  // The first page carries the draft's first line, cell for cell (the draft
+  // already holds printer code).
   QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                   QStringLiteral("1"), arquivo, QStringLiteral("-")});
-  if (!pdftotext.waitForFinished(20000)) GTEST_SKIP() << "pdftotext is not installed";
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), arquivo,
+                                                QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(20000));
   const QString pagina1 = QString::fromUtf8(pdftotext.readAllStandardOutput());
-  std::string primeira;
-  for (const auto& l : linhas)
-    if (!l.empty() && !ehLinhaSeparadora(l) && !ehDiretivaGrafico(l)) {
-      primeira = l;
-      break;
-    }
-  ASSERT_FALSE(primeira.empty());
-  // The draft already holds printer code.
-  for (const QString& palavra : textoqt::paraQString(primeira).split(u' ', Qt::SkipEmptyParts)) {
-    const std::string bytes = textoqt::deQString(palavra);
-    EXPECT_TRUE(pagina1.contains(braillequt::brailleParaTela(bytes, codigoImpressoraParaPontos)))
-        << bytes;
-  }
+  for (const QString& palavra : textoqt::paraQString(linhas.front()).split(u' ', Qt::SkipEmptyParts))
+    EXPECT_TRUE(pagina1.contains(
+        braillequt::brailleParaTela(textoqt::deQString(palavra), codigoImpressoraParaPontos)));
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <future>
+#include <memory>
+
 #include "textoqt.h"
 
 using plataforma::Botao;
@@ -102,7 +105,24 @@ void naThreadGui(const std::function<void()>& f) {
     f();
     return;
   }
-  QMetaObject::invokeMethod(app, f, Qt::BlockingQueuedConnection);
+  // The caller waits on a promise rather than on Qt's blocking call: the
+  // promise orders what each side wrote before and after f, and the thread
+  // checker sees that (it cannot see Qt's semaphore). The shared state lives
+  // until both sides are done with it.
+  auto feito = std::make_shared<std::promise<void>>();
+  std::future<void> fim = feito->get_future();
+  QMetaObject::invokeMethod(
+      app,
+      [&f, feito] {
+        try {
+          f();
+          feito->set_value();
+        } catch (...) {
+          feito->set_exception(std::current_exception());
+        }
+      },
+      Qt::QueuedConnection);
+  fim.get();
 }
 
 std::optional<std::string> nomeAceito(const QString& nome) {

@@ -48,15 +48,19 @@ std::optional<std::string> ServicoMensagensGravador::pergunta(const std::string&
 }
 
 std::optional<std::string> ServicoMensagensGravador::nomeArquivoAbrir(const std::string& titulo,
-                                                                      const std::string&,
+                                                                      const std::string& pasta,
                                                                       const std::string& filtro) {
-  return respostaTexto(RegistroMensagem::Tipo::abrir, titulo, filtro);
+  auto r = respostaTexto(RegistroMensagem::Tipo::abrir, titulo, filtro);
+  registro.back().pasta = pasta;
+  return r;
 }
 
 std::optional<std::string> ServicoMensagensGravador::nomeArquivoSalvar(const std::string& titulo,
-                                                                       const std::string&,
+                                                                       const std::string& nomeInicial,
                                                                        const std::string& filtro) {
-  return respostaTexto(RegistroMensagem::Tipo::salvar, titulo, filtro);
+  auto r = respostaTexto(RegistroMensagem::Tipo::salvar, titulo, filtro);
+  registro.back().pasta = nomeInicial;
+  return r;
 }
 
 std::optional<EscolhaFonte> ServicoMensagensGravador::escolheFonte(const EscolhaFonte&) {

@@ -20,6 +20,7 @@ struct RegistroMensagem {
   std::string texto;
   std::vector<Botao> botoes;
   bool utf8 = false;  // the text came in UTF-8 (mensagemUtf8) and is kept so
+  std::string pasta{};  // where a file dialog starts (folder or initial name)
 };
 
 class ServicoMensagensGravador : public ServicoMensagens {

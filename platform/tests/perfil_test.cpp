@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <optional>
-#include <vector>
+#include <array>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
@@ -116,101 +114,45 @@ TEST(Perfil, FileWithoutFinalLineBreak) {
   EXPECT_EQ(le("X", "b"), "3");
 }
 
-namespace {
-
-struct ChaveLote {
-  std::string secao;
-  std::string chave;
-  std::string valor;
-};
-
-}  // namespace
-
+// Each key of a batch sees the ones before it: old keys in another case, a
+// key set twice, new sections.
 TEST(LotePerfil, SameBytesAsOneKeyAtATime) {
-  struct Caso {
-    const char* nome;
-    std::optional<std::string> antes;  // nothing: no file yet
-    std::vector<ChaveLote> chaves;
-  } casos[] = {
-      {"arquivo novo", std::nullopt, {{"LUMAREL", "a", "1"}, {"IMPBRAILLE", "b", "2"}, {"LUMAREL", "c", "3"}}},
-      {"chaves velhas e novas em outra caixa", "[Lumarel]\r\nA=0\r\n\r\n[X]\nk=v\n",
-       {{"LUMAREL", "a", "1"}, {"lumarel", "novo", "2"}, {"x", "K", "3"}, {"Y", "z", "4"}}},
-      {"sem quebra no fim", "[X]\r\nb=2", {{"X", "b", "3"}, {"X", "c", "4"}, {"LUMAREL", "a", "1"}}},
-      {"a mesma chave duas vezes", "", {{"L", "a", "1"}, {"L", "A", "2"}}},
-      {"valor com quebra de linha", "[L]\r\n", {{"L", "t", "Livro\r\nmaxCarac=2"}, {"L", "maxCarac", "7"}}},
-      {"acentos sem caixa", "; comentário\r\n[SEÇÃO]\r\nção=x\r\n"_cp.str(),
-       {{"seção"_cp, "ÇÃO"_cp, "y"}, {"SEÇÃO"_cp, "nova", "\x81\x8D"}}},
-      {"nenhuma chave", "[A]\r\nx=1", {}},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
-    apoio::PastaTemporaria umaAUma;
-    apoio::PastaTemporaria deUmaVez;
-    if (c.antes) {
-      umaAUma.grava("LUMAREL.INI", *c.antes);
-      deUmaVez.grava("LUMAREL.INI", *c.antes);
-    }
-    LotePerfil lote(deUmaVez.arquivo("LUMAREL.INI"));
-    for (const auto& k : c.chaves) {
-      ASSERT_TRUE(gravaPerfil(k.secao, k.chave, k.valor, umaAUma.arquivo("LUMAREL.INI")));
-      lote.defineValor(k.secao, k.chave, k.valor);
-    }
-    ASSERT_TRUE(lote.grava());
-    EXPECT_EQ(deUmaVez.le("LUMAREL.INI"), umaAUma.le("LUMAREL.INI"));
+  const std::array<const char*, 3> chaves[] = {{"LUMAREL", "a", "1"}, {"lumarel", "novo", "2"}, {"x", "K", "3"},
+                                                {"Y", "z", "4"}, {"L", "a", "5"}, {"L", "A", "6"}};
+  apoio::PastaTemporaria umaAUma, deUmaVez;
+  umaAUma.grava("LUMAREL.INI", "[Lumarel]\r\nA=0\r\n\r\n[X]\nk=v\n");
+  deUmaVez.grava("LUMAREL.INI", umaAUma.le("LUMAREL.INI"));
+  LotePerfil lote(deUmaVez.arquivo("LUMAREL.INI"));
+  for (const auto& k : chaves) {
+    ASSERT_TRUE(gravaPerfil(k[0], k[1], k[2], umaAUma.arquivo("LUMAREL.INI")));
+    lote.defineValor(k[0], k[1], k[2]);
   }
-}
-
-TEST(LotePerfil, WritesTheFileOnce) {
-  apoio::PastaTemporaria pasta;
-  pasta.grava("LUMAREL.INI", "[LUMAREL]\r\nk0=velho\r\n");
-  apoio::ObservaPasta observa(pasta.caminho());
-  const std::string ini = pasta.arquivo("LUMAREL.INI");
-  LotePerfil lote(ini);
-  for (int i = 0; i < 5; ++i) {
-    ASSERT_TRUE(gravaPerfil("LUMAREL", "k" + std::to_string(i), "um", ini));
-    lote.defineValor("LUMAREL", "k" + std::to_string(i), "dois");
-  }
-  // The count itself works: one key at a time is one write each.
-  EXPECT_EQ(observa.gravacoes("LUMAREL.INI"), 5);
   ASSERT_TRUE(lote.grava());
-  EXPECT_EQ(observa.gravacoes("LUMAREL.INI"), 1);
-  EXPECT_EQ(lePerfil("LUMAREL", "k4", "", 0, ini), "dois");
+  EXPECT_EQ(deUmaVez.le("LUMAREL.INI"), umaAUma.le("LUMAREL.INI"));
 }
 
 TEST(LotePerfil, FailureLeavesTheFileAsItWas) {
-  enum class Obstaculo { pasta, arquivo, fila };
   struct Caso {
     const char* nome;
-    Obstaculo obstaculo;  // what lies at the first component of the path
-    std::string ini;
-    int simulado;  // errno of a refused temporary file
+    bool iniEhPasta;
+    int simulado;   // errno of a refused temporary file
+    rlim_t limite;  // a full disk after this many bytes (0: none)
   } casos[] = {
-      {"o caminho é uma pasta", Obstaculo::pasta, "LUMAREL.INI", 0},
-      {"a pasta é um arquivo", Obstaculo::arquivo, "config/LUMAREL.INI", 0},
-      {"uma fila no lugar do arquivo", Obstaculo::fila, "LUMAREL.INI", 0},
-      {"a pasta recusa arquivo novo", Obstaculo::arquivo, "LUMAREL.INI", EACCES},
+      {"o caminho é uma pasta", true, 0, 0},
+      {"a pasta recusa arquivo novo", false, EACCES, 0},
+      // Key by key, the first would reach the file before the second fails.
+      {"só a primeira chave cabe", false, 0, 64},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);
     apoio::PastaTemporaria pasta;
-    const std::string primeiro = c.ini.substr(0, c.ini.find('/'));
-    const std::string velho = "[LUMAREL]\r\nk=1\r\n";
-    if (c.obstaculo == Obstaculo::pasta) {
-      std::filesystem::create_directory(pasta.arquivo(primeiro));
-      pasta.grava(primeiro + "/dentro", velho);
-    }
-    if (c.obstaculo == Obstaculo::arquivo) pasta.grava(primeiro, velho);
-    if (c.obstaculo == Obstaculo::fila) ::mkfifo(pasta.arquivo(primeiro).c_str(), 0600);
+    if (c.iniEhPasta) std::filesystem::create_directory(pasta.arquivo("LUMAREL.INI"));
+    pasta.grava(c.iniEhPasta ? "LUMAREL.INI/dentro" : "LUMAREL.INI", "[LUMAREL]\r\nk=1\r\n");
     const auto antes = apoio::retratoPasta(pasta.caminho());
-    LotePerfil lote(pasta.arquivo(c.ini));
+    LotePerfil lote(pasta.arquivo("LUMAREL.INI"));
     lote.defineValor("LUMAREL", "maxCarac", "40");
-    lote.defineValor("IMPBRAILLE", "Linhas", "28");
-    bool gravou = true;
-    {
-      apoio::FalhaSimulada falha(c.simulado);
-      gravou = lote.grava();
-    }
-    EXPECT_FALSE(gravou);
+    lote.defineValor("IMPBRAILLE", "Titulo", std::string(100, 't'));
+    EXPECT_FALSE(apoio::comFalhas(c.simulado, c.limite, [&] { return lote.grava(); }));
     EXPECT_EQ(apoio::retratoPasta(pasta.caminho()), antes);
   }
 }

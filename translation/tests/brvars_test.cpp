@@ -245,32 +245,19 @@ TEST_F(Configuracao, RecentFilesAndLastFolder) {
 }
 
 TEST_F(Configuracao, ASectionThatDoesNotFitWritesNoKey) {
-  struct Caso {
-    const char* nome;
-    std::function<bool()> grava;
-  } casos[] = {
-      {"programa", gravaConfigPrograma},
-      {"diretorios", gravaConfigDiretorios},
-      {"impressora", gravaConfigImpressora},
-      {"dicionario", gravaConfigDicionario},
-      {"margem", gravaConfigMargem},
-      {"recentes", [] { return gravaArquivosRecentes({"/a.txt", "/b.txt"}); }},
-  };
+  const std::function<bool()> secoes[] = {
+      gravaConfigPrograma, gravaConfigDiretorios, gravaConfigImpressora, gravaConfigDicionario,
+      gravaConfigMargem, [] { return gravaArquivosRecentes({"/a.txt", "/b.txt"}); }};
   const std::string antes = "[LUMAREL]\r\nmaxCarac=1\r\n";
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
+  for (const auto& grava : secoes) {
+    SCOPED_TRACE(&grava - secoes);
     win.gravaIni(antes);
-    ASSERT_TRUE(c.grava());
+    ASSERT_TRUE(grava());
     const std::size_t tamanhoFinal = win.ini().size();
     win.gravaIni(antes);
     // Room for every key but the last: written one by one, all but the last
     // would reach the file.
-    bool gravou = true;
-    {
-      apoio::LimiteTamanho limite(tamanhoFinal - 1);
-      gravou = c.grava();
-    }
-    EXPECT_FALSE(gravou);
+    EXPECT_FALSE(apoio::comFalhas(0, tamanhoFinal - 1, grava));
     EXPECT_EQ(win.ini(), antes);
   }
 }
