@@ -277,7 +277,8 @@ void TformPrincipal::criaMenus() {
   };
   auto liga = [this](QAction* a, void (TformPrincipal::*f)()) {
     a->setEnabled(true);
-    connect(a, &QAction::triggered, this, [this, f] { executaComando([this, f] { (this->*f)(); }); });
+    std::function<void()> comando = [this, f] { (this->*f)(); };
+    connect(a, &QAction::triggered, this, [this, comando] { executaComando(comando); });
   };
 
   Arquivo1 = MainMenu1->addMenu(QStringLiteral("&Arquivo"));
@@ -408,15 +409,15 @@ void TformPrincipal::criaMenus() {
 
   // The editor's own undo, cut, copy, paste and select all. With the focus in
   // the editor it takes these keys itself, so a key never acts twice.
-  auto ligaEditor = [this](QAction* a, void (QPlainTextEdit::*f)()) {
+  auto ligaEditor = [this](QAction* a, std::function<void()> f) {
     a->setEnabled(true);
-    connect(a, &QAction::triggered, this, [this, f] { executaComando([this, f] { (RichEdit1->*f)(); }); });
+    connect(a, &QAction::triggered, this, [this, f = std::move(f)] { executaComando(f); });
   };
-  ligaEditor(Desfazer1, &QPlainTextEdit::undo);
-  ligaEditor(Recortar1, &QPlainTextEdit::cut);
-  ligaEditor(Copiar1, &QPlainTextEdit::copy);
-  ligaEditor(Colar1, &QPlainTextEdit::paste);
-  ligaEditor(SelecionarTudo1, &QPlainTextEdit::selectAll);
+  ligaEditor(Desfazer1, [this] { RichEdit1->undo(); });
+  ligaEditor(Recortar1, [this] { RichEdit1->cut(); });
+  ligaEditor(Copiar1, [this] { RichEdit1->copy(); });
+  ligaEditor(Colar1, [this] { RichEdit1->paste(); });
+  ligaEditor(SelecionarTudo1, [this] { RichEdit1->selectAll(); });
 }
 
 void TformPrincipal::criaBotoes() {

@@ -178,148 +178,89 @@ TEST_F(LinhasBraille, TogglingRowsAlwaysReturnsTheCaretToRowOne) {
   EXPECT_EQ(linhas(), (std::vector<std::string>{"b", "a", "", "", ""}));
 }
 
-// A key, a click or F9 while a box of a running pass is up: translating a
-// row then would move the quote and bracket state of that pass, and the
-// preview would take its table and page range. Neither happens; the rows
-// keep what they show, the pass writes its draft as if nothing happened,
-// and the first refresh after it redoes every row.
+// A key, a click or F9 while a box of a running pass is up would move the
+// pass's quote and bracket state: the rows and the preview wait, and the
+// first refresh after the pass redoes every row.
 class DuranteUmaPassagem : public apoio::TesteTraducao {};
 
 TEST_F(DuranteUmaPassagem, RowsAndPreviewWaitForThePassToEnd) {
   const std::vector<std::string> texto{"\"um (dois", "tr\"es (4", "cinco"};
   const LeitorLinha leitor = [&texto](int i) { return texto[static_cast<std::size_t>(i)]; };
   const std::vector<std::string> documento{"Frase \"aberta (e", "<G* Meus desenhos/casa.grb>", "fechada\" 2) aqui."};
-  for (const bool antigo : {true, false}) {
-    SCOPED_TRACE(antigo ? "old code" : "unified code");
-    SetUp();
-    mensagens.servico.limpa();
-    configuracao.brailleAntigo = antigo;
-    paginaFinal = 3;
-    mensagens.esperaOk();
-    int linha = 0;
-    ASSERT_TRUE(geraRascunho(documento, 0, linha, false));
-    const std::string referencia = pasta.le("rascunho.txt");
-
-    RotulosGravados saida;
-    TLinhasBraille vista(saida);
-    vista.rotuloBrailleAtual = 2;
-    vista.atualizaLinhasBraille(2, 3, leitor);
-    const auto antes = saida.texto;
-    saida.zeraEscritas();
-    bool visualizou = true;
-    apoio::naProximaCaixa(mensagens, [&] {
-      vista.atualizaLinhasBraille(3, 3, leitor);
-      vista.cliqueEditor(1, 3, leitor);
-      vista.atualizaLinhasBraille(2, 3, leitor);
-      visualizou = geraVisualizacao(texto, 0) || paginaFinal != 3 || tabelaImpressora != tabelaIdentidade();
-    });
-    ASSERT_TRUE(geraRascunho(documento, 0, linha, false));
-    EXPECT_EQ(mensagens.servico.textos().size(), 2u) << "the refusals show no box";
-    EXPECT_FALSE(visualizou);
-    EXPECT_EQ(pasta.le("rascunho.txt"), referencia);
-    EXPECT_EQ(saida.escritas, (std::array<int, 6>{}));
-    EXPECT_EQ(saida.texto, antes);
-    // Back on the line it showed before the pass, every row is redone.
-    vista.atualizaLinhasBraille(2, 3, leitor);
-    EXPECT_EQ(saida.escritas, (std::array<int, 6>{0, 1, 1, 1, 1, 1}));
-  }
+  paginaFinal = 3;
+  mensagens.esperaOk();
+  int linha = 0;
+  ASSERT_TRUE(geraRascunho(documento, 0, linha, false));
+  const std::string referencia = pasta.le("rascunho.txt");
+  RotulosGravados saida;
+  TLinhasBraille vista(saida);
+  vista.rotuloBrailleAtual = 2;
+  vista.atualizaLinhasBraille(2, 3, leitor);
+  saida.zeraEscritas();
+  bool visualizou = true;
+  apoio::naProximaCaixa(mensagens, [&] {
+    vista.atualizaLinhasBraille(3, 3, leitor);
+    vista.cliqueEditor(1, 3, leitor);
+    visualizou = geraVisualizacao(texto, 0) || paginaFinal != 3 || tabelaImpressora != tabelaIdentidade();
+  });
+  ASSERT_TRUE(geraRascunho(documento, 0, linha, false));
+  EXPECT_EQ(mensagens.servico.textos().size(), 2u) << "the refusals show no box";
+  EXPECT_FALSE(visualizou);
+  EXPECT_EQ(pasta.le("rascunho.txt"), referencia);
+  EXPECT_EQ(saida.escritas, (std::array<int, 6>{}));
+  vista.atualizaLinhasBraille(2, 3, leitor);
+  EXPECT_EQ(saida.escritas, (std::array<int, 6>{0, 1, 1, 1, 1, 1}));
 }
 
-// The caret's row shows whole screens of cells: the one that holds the
-// caret's cell.
 TEST(JanelaCelulas, TheScreenThatHoldsTheCaretsCell) {
-  std::string c;
-  for (int i = 0; i < 40; ++i) c += static_cast<char>('a' + i % 26);
-  const struct {
-    const char* nome;
-    std::string linha;
-    int celulaCursor, largura, inicio;
-    std::string mostra;
-  } casos[] = {
-      {"caret at cell 0", c, 0, 10, 0, c.substr(0, 10)},
-      {"caret at cell n-1", c, 9, 10, 0, c.substr(0, 10)},
-      {"caret at cell n", c, 10, 10, 10, c.substr(10, 10)},
-      {"caret at cell 2n+3", c, 23, 10, 20, c.substr(20, 10)},
-      {"the last screen is shorter", c, 35, 10, 30, c.substr(30)},
-      {"caret after a line of whole screens", c, 40, 10, 40, ""},
-      {"width 0: the whole line", c, 23, 0, 0, c},
-      {"negative width: the whole line", c, 23, -7, 0, c},
-      {"negative caret cell", c, -3, 10, 0, c.substr(0, 10)},
-      {"an empty line", "", 25, 10, 20, ""},
+  const std::string c = "abcdefghijklmnopqrstuvwxyz01234";
+  const struct { const char* nome; int celula, largura, inicio; std::string mostra; } casos[] = {
+      {"cell 0", 0, 10, 0, c.substr(0, 10)},      {"cell n-1", 9, 10, 0, c.substr(0, 10)},
+      {"cell n", 10, 10, 10, c.substr(10, 10)},   {"a shorter last screen", 30, 10, 30, "4"},
+      {"past the last cell", 40, 10, 40, ""},     {"width 0: the whole line", 23, 0, 0, c},
   };
   for (const auto& k : casos) {
     SCOPED_TRACE(k.nome);
-    EXPECT_EQ(inicioJanelaCelulas(k.celulaCursor, k.largura), k.inicio);
-    EXPECT_EQ(janelaCelulas(k.linha, k.inicio, k.largura), k.mostra);
+    EXPECT_EQ(inicioJanelaCelulas(k.celula, k.largura), k.inicio);
+    EXPECT_EQ(janelaCelulas(c, k.inicio, k.largura), k.mostra);
   }
 }
 
-// The caret's cell is what the text before the caret translates to, from the
-// state the line starts in; the next refresh sees the state the whole line
-// leaves, as if no caret were counted.
+// Three refreshes in a row: the caret's cell counts the signs the text before
+// it adds, and the state the whole line leaves is kept as if no caret counted.
 TEST(CelulaDoCursor, CountsTheTextBeforeTheCaretAndKeepsTheConverterState) {
-  const struct {
-    const char* nome;
-    bool antigo;
-    std::string linha;
-    int coluna;
-    std::vector<int> celulas;  // at three refreshes in a row
-  } casos[] = {
-      {"a capital sign before the caret, old code", true, "Ana Bia", 4, {5, 5, 5}},
-      {"a capital sign before the caret, unified code", false, "Ana Bia", 4, {5, 5, 5}},
-      {"a number sign before the caret", false, "tem 12 anos", 6, {7, 7, 7}},
-      {"caret past the end", false, "Ana Bia", 99, {9, 9, 9}},
-      {"negative column", true, "Ana Bia", -4, {0, 0, 0}},
-      // Each refresh flips the quote: "{" opens, "}" closes.
-      {"old code, a quote after the caret", true, "diz \"sim", 2, {2, 2, 2}},
-      // The line leaves a bracket open; "1)" is a list number only while
-      // none is open, one cell shorter.
-      {"unified code, a bracket opened after the caret", false, "1) b (c", 2, {3, 4, 4}},
+  const struct { bool antigo; std::string linha; int coluna; std::vector<int> celulas; } casos[] = {
+      {false, "Ana Bia", 4, {5, 5, 5}},   {false, "Ana Bia", 99, {9, 9, 9}}, {true, "Ana Bia", -4, {0, 0, 0}},
+      {true, "diz \"sim", 2, {2, 2, 2}},  // each refresh flips the quote
+      {false, "1) b (c", 2, {3, 4, 4}},    // "1)" is a list number only with no bracket open
   };
   for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
+    SCOPED_TRACE(c.linha + " @" + std::to_string(c.coluna));
     reiniciaVariaveis();
     configuracao.brailleAntigo = c.antigo;
     tabelaImpressora = tabelaIdentidade();
-    std::vector<std::string> sozinha, comCursor;
+    std::vector<std::string> sozinha;
     for (int i = 0; i < 3; ++i) sozinha.push_back(linhaBrailleImpressora(c.linha));
     reiniciaEstadoConversores();
-    std::vector<int> celulas;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
       const LinhaBrailleCursor r = linhaBrailleComCursor(c.linha, c.coluna);
-      comCursor.push_back(r.celulas);
-      celulas.push_back(r.celulaCursor);
+      EXPECT_EQ(r.celulas, sozinha[i]);
+      EXPECT_EQ(r.celulaCursor, c.celulas[i]);
     }
-    EXPECT_EQ(comCursor, sozinha);
-    EXPECT_EQ(celulas, c.celulas);
   }
   reiniciaVariaveis();
 }
 
 TEST_F(LinhasBraille, OnlyTheCaretRowFollowsTheCaretsScreen) {
-  std::string longa;
-  for (int i = 0; i < 30; ++i) longa += static_cast<char>('a' + i % 26);
+  const std::string longa = "abcdefghijklmnopqrstuvwxyzabcd";
   doc = {longa, longa, longa};
   saida.largura = 10;
-  vista.linhasBrailleVisiveis = 5;
   vista.rotuloBrailleAtual = 2;
   const LeitorLinha leitor = [this](int i) { return doc[static_cast<std::size_t>(i)]; };
-  const std::pair<int, std::string> casos[] = {
-      {0, longa.substr(0, 10)}, {9, longa.substr(0, 10)}, {10, longa.substr(10, 10)}, {23, longa.substr(20, 10)}};
-  for (const auto& [coluna, caret] : casos) {
-    SCOPED_TRACE(coluna);
-    vista.atualizaLinhasBraille(2, 3, leitor, coluna);
-    EXPECT_EQ(linhas(), (std::vector<std::string>{longa, caret, longa, "", ""}));
-    // A click shows the caret line on row 1, on the caret's screen too.
-    vista.cliqueEditor(2, 3, leitor, coluna);
-    EXPECT_EQ(saida.texto[1], caret);
-    vista.ultimaLinhaBraille = -1;  // the click left row 1 out of step
-  }
-  // Another text on the same caret line: every row is redone.
-  doc = {"x", "y", "z"};
-  vista.textoSubstituido();
-  vista.atualizaLinhasBraille(2, 3, leitor, 0);
-  EXPECT_EQ(linhas(), (std::vector<std::string>{"z", "y", "x", "", ""}));
+  vista.atualizaLinhasBraille(2, 3, leitor, 23);
+  EXPECT_EQ(linhas(), (std::vector<std::string>{longa, longa.substr(20, 10), longa, "", ""}));
+  vista.cliqueEditor(2, 3, leitor, 10);
+  EXPECT_EQ(saida.texto[1], longa.substr(10, 10));
 }
 
 TEST_F(LinhasBraille, ExtremeCaretLinesGiveEmptyRows) {
