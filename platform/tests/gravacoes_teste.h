@@ -1,5 +1,3 @@
-// What the tests of file writers share: what a folder holds, and writes made
-// to fail.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,8 +13,7 @@
 
 namespace apoio {
 
-// Every file and folder under a folder with its bytes: what a failed write
-// must leave exactly as it was, with no temporary file added.
+// Every file and folder under a folder, with its bytes.
 inline std::map<std::string, std::string> retratoPasta(const std::string& pasta) {
   std::map<std::string, std::string> r;
   for (const auto& e : std::filesystem::recursive_directory_iterator(pasta)) {
@@ -29,9 +26,8 @@ inline std::map<std::string, std::string> retratoPasta(const std::string& pasta)
   return r;
 }
 
-// What f() returns when run while the temporary file of every write (in
-// `pasta` only, when given) fails with erro and, for bytes > 0, writes past a
-// file-size limit fail, as on a full disk.
+// f() run while creating a temporary file (in `pasta` only, when given) fails
+// with erro and, for bytes > 0, writing past that many bytes fails.
 template <class F>
 auto comFalhas(int erro, rlim_t bytes, F f, std::string_view pasta = {}) {
   struct Desfaz {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
@@ -114,8 +115,7 @@ TEST(Perfil, FileWithoutFinalLineBreak) {
   EXPECT_EQ(le("X", "b"), "3");
 }
 
-// Each key of a batch sees the ones before it: old keys in another case, a
-// key set twice, new sections.
+// Old keys in another case, a key set twice, new sections.
 TEST(LotePerfil, SameBytesAsOneKeyAtATime) {
   const std::array<const char*, 3> chaves[] = {{"LUMAREL", "a", "1"}, {"lumarel", "novo", "2"}, {"x", "K", "3"},
                                                 {"Y", "z", "4"}, {"L", "a", "5"}, {"L", "A", "6"}};
@@ -132,27 +132,16 @@ TEST(LotePerfil, SameBytesAsOneKeyAtATime) {
 }
 
 TEST(LotePerfil, FailureLeavesTheFileAsItWas) {
-  struct Caso {
-    const char* nome;
-    bool iniEhPasta;
-    int simulado;   // errno of a refused temporary file
-    rlim_t limite;  // a full disk after this many bytes (0: none)
-  } casos[] = {
-      {"o caminho é uma pasta", true, 0, 0},
-      {"a pasta recusa arquivo novo", false, EACCES, 0},
-      // Key by key, the first would reach the file before the second fails.
-      {"só a primeira chave cabe", false, 0, 64},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
+  // A refused temporary file (errno), or a full disk once the first key is in.
+  const std::pair<int, rlim_t> falhas[] = {{EACCES, 0}, {0, 64}};
+  for (const auto& [simulado, limite] : falhas) {
     apoio::PastaTemporaria pasta;
-    if (c.iniEhPasta) std::filesystem::create_directory(pasta.arquivo("LUMAREL.INI"));
-    pasta.grava(c.iniEhPasta ? "LUMAREL.INI/dentro" : "LUMAREL.INI", "[LUMAREL]\r\nk=1\r\n");
+    pasta.grava("LUMAREL.INI", "[LUMAREL]\r\nk=1\r\n");
     const auto antes = apoio::retratoPasta(pasta.caminho());
     LotePerfil lote(pasta.arquivo("LUMAREL.INI"));
     lote.defineValor("LUMAREL", "maxCarac", "40");
     lote.defineValor("IMPBRAILLE", "Titulo", std::string(100, 't'));
-    EXPECT_FALSE(apoio::comFalhas(c.simulado, c.limite, [&] { return lote.grava(); }));
+    EXPECT_FALSE(apoio::comFalhas(simulado, limite, [&] { return lote.grava(); }));
     EXPECT_EQ(apoio::retratoPasta(pasta.caminho()), antes);
   }
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 
@@ -39,16 +38,12 @@ class TesteTraducao : public ::testing::Test {
   Mensagens mensagens;
 };
 
-// Leaves the next box unscripted and does `acao` while it is up (the
-// recording service calls aoInesperado from inside the box): what a key, a
-// timer or a menu command could do from the event loop of a box shown in
-// the middle of a pass. The box is answered with its first button; any
-// later unscripted box fails the test as usual.
+// Does `acao` while the next, unscripted box is up, as the event loop of a box
+// shown in the middle of a pass could; any later unscripted box fails.
 inline void naProximaCaixa(Mensagens& m, std::function<void()> acao) {
-  auto pendente = std::make_shared<std::function<void()>>(std::move(acao));
-  m.servico.aoInesperado = [pendente](const std::string& d) {
-    if (*pendente)
-      std::exchange(*pendente, nullptr)();
+  m.servico.aoInesperado = [acao = std::move(acao)](const std::string& d) mutable {
+    if (acao)
+      std::exchange(acao, nullptr)();
     else
       ADD_FAILURE() << "unexpected " << d;
   };

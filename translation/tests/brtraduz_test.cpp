@@ -97,9 +97,7 @@ TEST_F(TraduzTexto, EstadoPassaDeUmaChamadaAOutra) {
   EXPECT_FALSE(abreAspasAntigo);
 }
 
-// "º" and "ª" outside an ordinal are copied by both converters: the shipped
-// printer tables must emboss them as "o" and "a" (Braille ASCII "O", "A"),
-// never as an empty cell. After a number the converter writes the ordinal.
+// Outside a number "º" and "ª" are copied and the shipped tables emboss "o", "a".
 TEST_F(TraduzTexto, SinaisDeOrdinalChegamAoPapel) {
   const char* dados = std::getenv("LUMAREL_DATA_DIR");
   const std::vector<std::pair<std::string, std::string>> casos = {

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "apoio_testes.h"
 #include "brvars.h"
 #include "cp1252.h"
-#include "gravacoes_teste.h"
 #include "perfil.h"
 
 namespace {
@@ -242,24 +239,6 @@ TEST_F(Configuracao, RecentFilesAndLastFolder) {
   EXPECT_EQ(le("LUMAREL", "ultimoDir"), "/home/ana/Documentos");
   // The writes kept each other.
   EXPECT_EQ(le("LUMAREL", "arq1"), "/a/um.txt");
-}
-
-TEST_F(Configuracao, ASectionThatDoesNotFitWritesNoKey) {
-  const std::function<bool()> secoes[] = {
-      gravaConfigPrograma, gravaConfigDiretorios, gravaConfigImpressora, gravaConfigDicionario,
-      gravaConfigMargem, [] { return gravaArquivosRecentes({"/a.txt", "/b.txt"}); }};
-  const std::string antes = "[LUMAREL]\r\nmaxCarac=1\r\n";
-  for (const auto& grava : secoes) {
-    SCOPED_TRACE(&grava - secoes);
-    win.gravaIni(antes);
-    ASSERT_TRUE(grava());
-    const std::size_t tamanhoFinal = win.ini().size();
-    win.gravaIni(antes);
-    // Room for every key but the last: written one by one, all but the last
-    // would reach the file.
-    EXPECT_FALSE(apoio::comFalhas(0, tamanhoFinal - 1, grava));
-    EXPECT_EQ(win.ini(), antes);
-  }
 }
 
 TEST_F(Configuracao, PassStartResetsTheConverterState) {
