@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <deque>
 #include <future>
 #include <memory>
+#include <mutex>
 
 #include "textoqt.h"
 
@@ -99,29 +101,53 @@ QString filtroParaQt(std::string_view filtro) {
   return filtros.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// A call another thread asks the GUI thread to carry out.
+struct Chamada {
+  const std::function<void()>* f = nullptr;
+  std::promise<void> feito;
+};
+std::mutex mutexChamadas;
+std::deque<std::shared_ptr<Chamada>> chamadas;
+
+void executaChamada() {
+  std::shared_ptr<Chamada> chamada;
+  {
+    std::lock_guard trava(mutexChamadas);
+    if (chamadas.empty()) return;
+    chamada = std::move(chamadas.front());
+    chamadas.pop_front();
+  }
+  try {
+    (*chamada->f)();
+    chamada->feito.set_value();
+  } catch (...) {
+    chamada->feito.set_exception(std::current_exception());
+  }
+}
+
+}  // namespace
+
 void naThreadGui(const std::function<void()>& f) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app || QThread::currentThread() == app->thread()) {
     f();
     return;
   }
-  // The caller waits on a promise rather than on Qt's blocking call: the
-  // promise orders what each side wrote before and after f, and the thread
-  // checker sees that (it cannot see Qt's semaphore). The shared state lives
-  // until both sides are done with it.
-  auto feito = std::make_shared<std::promise<void>>();
-  std::future<void> fim = feito->get_future();
-  QMetaObject::invokeMethod(
-      app,
-      [&f, feito] {
-        try {
-          f();
-          feito->set_value();
-        } catch (...) {
-          feito->set_exception(std::current_exception());
-        }
-      },
-      Qt::QueuedConnection);
+  // The call is handed over through a queue under a mutex and its end
+  // reported through a promise, not through Qt's blocking call: the thread
+  // checker follows both (it cannot see the locks inside Qt), so what each
+  // side wrote before is seen by the other. Each posted event runs one call
+  // of the queue.
+  auto chamada = std::make_shared<Chamada>();
+  chamada->f = &f;
+  std::future<void> fim = chamada->feito.get_future();
+  {
+    std::lock_guard trava(mutexChamadas);
+    chamadas.push_back(chamada);
+  }
+  QMetaObject::invokeMethod(app, &executaChamada, Qt::QueuedConnection);
   fim.get();
 }
 
