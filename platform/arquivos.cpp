@@ -126,12 +126,10 @@ class BackupPendente {
     escreve(*antigo, backup, modelo, modo);
   }
 
-  // Puts the backup in place; false when there was none or it cannot be.
-  bool confirma() {
-    if (temporario_.empty()) return false;
-    const bool ok = ::rename(temporario_.c_str(), destino_.c_str()) == 0;
-    if (ok) temporario_.clear();
-    return ok;
+  // Puts the backup in place; a backup that cannot be made is no error.
+  void confirma() {
+    if (temporario_.empty()) return;
+    if (::rename(temporario_.c_str(), destino_.c_str()) == 0) temporario_.clear();
   }
 
   void descarta() {
@@ -172,7 +170,6 @@ class BackupPendente {
 ResultadoGravacao falha(ResultadoGravacao r, int erro) {
   r.ok = false;
   r.erro = erro;
-  r.backupFeito = false;
   return r;
 }
 
@@ -195,7 +192,6 @@ ResultadoGravacao gravaNoLugar(const std::string& caminho, std::string_view cont
     ::close(fd);
     return falha(r, erro);
   }
-  r.noLugar = true;
   BackupPendente backup;
   // The old text is about to be overwritten: only a copy can keep it.
   if (!opcoes.backup.empty())
@@ -206,7 +202,7 @@ ResultadoGravacao gravaNoLugar(const std::string& caminho, std::string_view cont
     // The text is on the disk: a late error of close cannot undo that.
     ::close(fd);
     r.ok = true;
-    r.backupFeito = backup.confirma();
+    backup.confirma();
     return r;
   }
   const int erro = errno;
@@ -332,7 +328,7 @@ ResultadoGravacao gravaArquivo(std::string_view nome, std::string_view conteudo,
     return falha(r, erro);
   }
   r.ok = true;
-  r.backupFeito = backup.confirma();
+  backup.confirma();
   sincronizaPasta(caminho);
   return r;
 }

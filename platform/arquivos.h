@@ -51,8 +51,6 @@ enum class EstadoAntigo {
 struct ResultadoGravacao {
   bool ok = false;
   int erro = 0;                                  // errno of the failure, 0 when it worked
-  bool noLugar = false;                          // the file was written (or tried) in place
-  bool backupFeito = false;                      // the backup now holds the old file
   EstadoAntigo antigo = EstadoAntigo::intacto;   // meaningful on failure
   explicit operator bool() const { return ok; }
 };
