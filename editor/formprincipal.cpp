@@ -26,8 +26,12 @@
 #include "brtraduz.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "brexgraf.h"
+#include "brgerador.h"
+#include "brgrafpr.h"
 #include "brvisual.h"
 #include "formimprime.h"
+#include "marcas.h"
 #include "formsplash.h"
 #include "formvisual.h"
 #include "impressaotexto.h"
@@ -39,6 +43,8 @@ using textoqt::deQString;
 using textoqt::paraQString;
 
 TformPrincipal* formPrincipal = nullptr;
+std::string textoBusca;
+OpcoesBusca opcoesBusca;
 
 namespace {
 
@@ -81,6 +87,7 @@ bool TEditorTexto::cabe(qsizetype tamanho) const {
 }
 
 void TEditorTexto::keyPressEvent(QKeyEvent* e) {
+  if (aoTeclaBaixo && aoTeclaBaixo(e)) return;
   const bool quebra = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   const QString texto = e->text();
   // A typed character the document cannot hold would be saved as another
@@ -219,6 +226,14 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   criaMenus();
   criaBotoes();
 
+  FindDialog1 = new TFindDialog(this);
+  FindDialog1->aoLocalizar = [this] { iniciaBusca(); };
+  ReplaceDialog1 = new TReplaceDialog(this);
+  ReplaceDialog1->aoLocalizar = [this] { ReplaceDialogFind(); };
+  ReplaceDialog1->aoSubstituir = [this] { ReplaceDialog1Replace(); };
+  ReplaceDialog1->aoSubstituirTodas = [this] { ReplaceDialog1ReplaceAll(); };
+
+  RichEdit1->aoTeclaBaixo = [this](QKeyEvent* e) { return RichEdit1KeyDown(e); };
   RichEdit1->aoTeclaCima = [this](QKeyEvent* e) { RichEdit1KeyUp(e); };
   RichEdit1->aoClicar = [this] { RichEdit1MouseDown(); };
   RichEdit1->aoSoltarArquivos = [this](const QList<QUrl>& u) { soltaArquivos(u); };
@@ -418,6 +433,23 @@ void TformPrincipal::criaMenus() {
   ligaEditor(Copiar1, [this] { RichEdit1->copy(); });
   ligaEditor(Colar1, [this] { RichEdit1->paste(); });
   ligaEditor(SelecionarTudo1, [this] { RichEdit1->selectAll(); });
+
+  liga(Procurar1, &TformPrincipal::Procurar1Click);
+  liga(SubstituirPalavra, &TformPrincipal::SubstituirPalavraClick);
+  liga(CopiaremBraille1, &TformPrincipal::CopiaremBraille1Click);
+  liga(Dividirlinhasgrandes1, &TformPrincipal::Dividirlinhasgrandes1Click);
+  liga(Trechonoformatvel1, &TformPrincipal::Trechonoformatvel1Click);
+  liga(Recuode21, &TformPrincipal::RecuoBntClick);
+  liga(DigitaremBraille1, &TformPrincipal::DigitaremBraille1Click);
+  liga(ConverterparaformatoDOS1, &TformPrincipal::ConverterparaformatoDOS1Click);
+  liga(ConverterparaformatoWindows1, &TformPrincipal::ConverterparaformatoWindows1Click);
+  liga(Eliminarformataes1, &TformPrincipal::Eliminarformataes1Click);
+  liga(minsculaMAISCULA1, &TformPrincipal::minsculaMAISCULA1Click);
+  liga(MAISCULAminscula1, &TformPrincipal::MAISCULAminscula1Click);
+  liga(Criargrficovazio1, &TformPrincipal::Criargrficovazio1Click);
+  ligaEditor(PaginaGrafica1, [this] { InserirgrficoClick(0); });
+  ligaEditor(Embutirgrfico1, [this] { InserirgrficoClick(1); });
+  ligaEditor(Intercalargrfico1, [this] { InserirgrficoClick(2); });
 }
 
 void TformPrincipal::criaBotoes() {
@@ -487,6 +519,9 @@ void TformPrincipal::criaBotoes() {
   liga(CutBtn, [this] { RichEdit1->cut(); });
   liga(CopyBtn, [this] { RichEdit1->copy(); });
   liga(PasteBtn, [this] { RichEdit1->paste(); });
+  liga(negBtn, [this] { negBtnClick(); });
+  liga(RecuoBnt, [this] { RecuoBntClick(); });
+  liga(naoFormBtn, [this] { Trechonoformatvel1Click(); });
   liga(fontBtn, [this] { Fontenatela1Click(); });
   liga(br15Btn, [this] { N5linhasBraille1Click(); });
   liga(VisuBtn, [this] { Visualizar1Click(); });
@@ -592,7 +627,26 @@ void TformPrincipal::soltaArquivos(const QList<QUrl>& urls) {
 // ---------------------------------------------------------------------------
 // Editor events.
 
-void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) { acompanhaCursor(); }
+bool TformPrincipal::RichEdit1KeyDown(QKeyEvent* e) {
+  if (e->key() == Qt::Key_F3 && e->modifiers() == Qt::NoModifier) {
+    if (!textoBusca.empty()) {
+      buscaProxima();
+      acompanhaCursor();
+    }
+    return true;
+  }
+  return false;
+}
+
+void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) {
+  if (configuracao.quebraLin) {
+    int l = 0;
+    int c = 0;
+    posicaoCursorStatus(l, c);
+    if (c >= configuracao.maxCol) quebraLinhaDigitada(c, l);
+  }
+  acompanhaCursor();
+}
 
 void TformPrincipal::RichEdit1MouseDown() {
   const QTextCursor c = RichEdit1->textCursor();
@@ -785,3 +839,314 @@ bool TformPrincipal::modificado() const { return RichEdit1->document()->isModifi
 void TformPrincipal::defineModificado(bool valor) { RichEdit1->document()->setModified(valor); }
 void TformPrincipal::defineTitulo(const std::string& titulo) { setWindowTitle(paraQString(titulo)); }
 void TformPrincipal::fechaJanela() { close(); }
+
+// ---------------------------------------------------------------------------
+// Text stretches. Every character of the editor is one UTF-16 unit, so a
+// widget position is an index into the text with lines joined by '\n'.
+
+std::string TformPrincipal::textoEntre(int a, int b) const {
+  std::string r;
+  if (b <= a) return r;
+  const QTextDocument* d = RichEdit1->document();
+  QTextBlock bloco = d->findBlock(a);
+  while (bloco.isValid() && bloco.position() < b) {
+    const int inicio = std::max(a, bloco.position());
+    const int fim = std::min(b, bloco.position() + bloco.length() - 1);
+    if (fim > inicio) r += deQString(bloco.text().mid(inicio - bloco.position(), fim - inicio));
+    // The block's break lies inside the stretch.
+    if (bloco.position() + bloco.length() - 1 < b && bloco.next().isValid()) r += '\n';
+    bloco = bloco.next();
+  }
+  return r;
+}
+
+void TformPrincipal::substituiTrecho(int a, int b, const std::string& novo) {
+  QTextCursor c(RichEdit1->document());
+  c.beginEditBlock();
+  c.setPosition(a);
+  c.setPosition(b, QTextCursor::KeepAnchor);
+  // Line breaks in the text become block breaks.
+  c.insertText(paraQString(novo));
+  c.endEditBlock();
+}
+
+void TformPrincipal::substituiLinhas(const std::vector<std::string>& novas) {
+  const QTextDocument* d = RichEdit1->document();
+  const int n = numeroLinhas();
+  if (n == 0 && novas.empty()) return;
+  const std::string antigo = textoEntre(0, d->characterCount() - 1);
+  std::string novo;
+  for (std::size_t i = 0; i < novas.size(); ++i) {
+    if (i > 0) novo += '\n';
+    novo += novas[i];
+  }
+  // A final line break stays.
+  if (d->blockCount() > n && !novas.empty()) novo += '\n';
+  std::size_t prefixo = 0;
+  const std::size_t menor = std::min(antigo.size(), novo.size());
+  while (prefixo < menor && antigo[prefixo] == novo[prefixo]) ++prefixo;
+  std::size_t sufixo = 0;
+  while (sufixo < menor - prefixo &&
+         antigo[antigo.size() - 1 - sufixo] == novo[novo.size() - 1 - sufixo])
+    ++sufixo;
+  if (prefixo == antigo.size() && prefixo == novo.size()) return;
+  substituiTrecho(static_cast<int>(prefixo), static_cast<int>(antigo.size() - sufixo),
+                  novo.substr(prefixo, novo.size() - sufixo - prefixo));
+  linhasBraille->textoSubstituido();
+}
+
+void TformPrincipal::seleciona(int a, int b, bool foco) {
+  if (foco) RichEdit1->setFocus();
+  QTextCursor c = RichEdit1->textCursor();
+  c.setPosition(a);
+  c.setPosition(b, QTextCursor::KeepAnchor);
+  RichEdit1->setTextCursor(c);
+}
+
+// ---------------------------------------------------------------------------
+// Find and replace.
+
+namespace {
+
+// The search window from widget position `inicio`: as many characters as a
+// search may cover, and the one before them.
+std::string janelaDesde(const TformPrincipal& janela, int inicio, int& antes) {
+  const QTextDocument* d = janela.RichEdit1->document();
+  const int fim = std::min(d->characterCount() - 1, inicio + janelaBusca);
+  antes = -1;
+  if (inicio > 0) {
+    const std::string c = janela.textoEntre(inicio - 1, inicio);
+    if (!c.empty()) antes = static_cast<unsigned char>(c[0]);
+  }
+  return janela.textoEntre(inicio, fim);
+}
+
+}  // namespace
+
+void TformPrincipal::Procurar1Click() {
+  FindDialog1->show();
+  FindDialog1->raise();
+  FindDialog1->activateWindow();
+}
+
+void TformPrincipal::iniciaBusca() {
+  opcoesBusca = OpcoesBusca{};
+  opcoesBusca.maiusculas = FindDialog1->diferenciaMaiusculas();
+  textoBusca = FindDialog1->texto();
+  FindDialog1->close();
+  buscaProxima();
+  acompanhaCursor();
+}
+
+void TformPrincipal::buscaProxima() {
+  const int inicio = RichEdit1->textCursor().selectionEnd();
+  int antes = -1;
+  const std::string texto = janelaDesde(*this, inicio, antes);
+  const auto achado = localizaTexto(texto, 0, textoBusca, opcoesBusca, antes);
+  if (!achado) {
+    plataforma::mostraInformacao("Busca terminada");
+    return;
+  }
+  const int a = inicio + static_cast<int>(*achado);
+  seleciona(a, a + static_cast<int>(textoBusca.size()), true);
+}
+
+void TformPrincipal::SubstituirPalavraClick() {
+  ReplaceDialog1->show();
+  ReplaceDialog1->raise();
+  ReplaceDialog1->activateWindow();
+}
+
+bool TformPrincipal::localizaSubstituicao(bool foco) {
+  OpcoesBusca opcoes;
+  opcoes.maiusculas = ReplaceDialog1->diferenciaMaiusculas();
+  opcoes.palavraInteira = ReplaceDialog1->palavraInteira();
+  const std::string alvo = ReplaceDialog1->texto();
+  const int inicio = RichEdit1->textCursor().selectionEnd();
+  int antes = -1;
+  const std::string texto = janelaDesde(*this, inicio, antes);
+  const auto achado = localizaTexto(texto, 0, alvo, opcoes, antes);
+  if (!achado) {
+    plataforma::mostraInformacao("Terminou");
+    QTextCursor c = RichEdit1->textCursor();
+    c.setPosition(c.selectionStart());
+    RichEdit1->setTextCursor(c);
+    return false;
+  }
+  const int a = inicio + static_cast<int>(*achado);
+  seleciona(a, a + static_cast<int>(alvo.size()), foco);
+  return true;
+}
+
+void TformPrincipal::substituiSelecao() {
+  const QTextCursor c = RichEdit1->textCursor();
+  if (!c.hasSelection()) return;
+  const int a = c.selectionStart();
+  const std::string novo = ReplaceDialog1->substituto();
+  substituiTrecho(a, c.selectionEnd(), novo);
+  // The replacement stays selected: the next search starts after it.
+  seleciona(a, a + static_cast<int>(novo.size()), false);
+}
+
+void TformPrincipal::ReplaceDialogFind() {
+  localizaSubstituicao(true);
+  acompanhaCursor();
+}
+
+void TformPrincipal::ReplaceDialog1Replace() {
+  if (localizaSubstituicao(false)) substituiSelecao();
+  acompanhaCursor();
+}
+
+void TformPrincipal::ReplaceDialog1ReplaceAll() {
+  const QTextCursor c = RichEdit1->textCursor();
+  const int volta = c.selectionStart();
+  OpcoesBusca opcoes;
+  opcoes.maiusculas = ReplaceDialog1->diferenciaMaiusculas();
+  opcoes.palavraInteira = ReplaceDialog1->palavraInteira();
+  const std::string texto = textoEntre(0, RichEdit1->document()->characterCount() - 1);
+  // Every replacement in one edit: one repaint, one undo.
+  const SubstituicaoTotal r = substituiTodas(texto, static_cast<std::size_t>(c.selectionEnd()),
+                                             ReplaceDialog1->texto(), ReplaceDialog1->substituto(),
+                                             opcoes);
+  if (r.quantidade > 0) {
+    substituiTrecho(static_cast<int>(r.inicio), static_cast<int>(r.fim), r.trecho);
+    linhasBraille->textoSubstituido();
+  }
+  plataforma::mostraInformacao("Terminou");
+  seleciona(volta, volta, false);
+  acompanhaCursor();
+}
+
+// ---------------------------------------------------------------------------
+// Case and code page.
+
+void TformPrincipal::converteSelecao(std::string (*converte)(std::string_view)) {
+  const QTextCursor c = RichEdit1->textCursor();
+  if (!c.hasSelection()) return;
+  const int a = c.selectionStart();
+  const int b = c.selectionEnd();
+  const std::string antes = textoEntre(a, b);
+  const std::string depois = converte(antes);
+  if (depois != antes) substituiTrecho(a, b, depois);
+  seleciona(a, b, false);
+  linhasBraille->textoSubstituido();
+}
+
+void TformPrincipal::minsculaMAISCULA1Click() { converteSelecao(cp1252::maiusculas); }
+void TformPrincipal::MAISCULAminscula1Click() { converteSelecao(cp1252::minusculas); }
+
+void TformPrincipal::converteLinhas(std::string (*converte)(std::string_view)) {
+  std::vector<std::string> linhas = linhasDocumento();
+  for (auto& l : linhas) l = converte(l);
+  substituiLinhas(linhas);
+}
+
+void TformPrincipal::ConverterparaformatoDOS1Click() { converteLinhas(cp1252::paraOem); }
+void TformPrincipal::ConverterparaformatoWindows1Click() { converteLinhas(cp1252::deOem); }
+
+void TformPrincipal::Eliminarformataes1Click() {
+  std::vector<std::string> linhas = linhasDocumento();
+  // On a failure the lines still come back with their tabs expanded.
+  eliminaFormatacoes(linhas);
+  substituiLinhas(linhas);
+}
+
+// ---------------------------------------------------------------------------
+// Lines at the margin.
+
+void TformPrincipal::Dividirlinhasgrandes1Click() {
+  const auto b = plataforma::servicoMensagens().mensagem(
+      plataforma::TipoMensagem::simples, {}, "Essa função não tem retorno, salvou por garantia?"_cp,
+      {plataforma::Botao::sim, plataforma::Botao::nao});
+  if (b != plataforma::Botao::sim) return;
+  substituiLinhas(divideLinhasGrandes(linhasDocumento(), configuracao.maxCol));
+}
+
+void TformPrincipal::quebraLinhaDigitada(int coluna, int linhaCursor) {
+  const int i = linhaCursor - 1;
+  if (i < 0 || i >= numeroLinhas()) return;
+  const auto q = quebraDigitada(linha(i), coluna, configuracao.maxCol);
+  if (!q) return;
+  const QTextBlock bloco = RichEdit1->document()->findBlockByNumber(i);
+  const int inicio = bloco.position();
+  substituiTrecho(inicio, inicio + bloco.length() - 1, q->linha + '\n' + q->nova);
+  const int pos = q->cursorNaNova ? inicio + static_cast<int>(q->linha.size()) + 1 + q->colunaCursor
+                                  : inicio + q->colunaCursor;
+  seleciona(pos, pos, false);
+  linhasBraille->textoSubstituido();
+}
+
+// ---------------------------------------------------------------------------
+// The Braille of the selected lines as text.
+
+void TformPrincipal::CopiaremBraille1Click() {
+  int primeira = 0;
+  int c1 = 0;
+  int ultima = 0;
+  int c2 = 0;
+  inicioSelecao(primeira, c1);
+  fimSelecao(ultima, c2);
+  const auto texto = copiaMetaBraille(linhasDocumento(), primeira, ultima);
+  // The rows now show the table the copy left.
+  linhasBraille->textoSubstituido();
+  if (!texto || !areaTransferencia) return;
+  auto* dados = new QMimeData;
+  dados->setText(paraQString(*texto));
+  dados->setData(QStringLiteral("text/plain;charset=windows-1252"), QByteArray::fromStdString(*texto));
+  areaTransferencia->setMimeData(dados);
+}
+
+// ---------------------------------------------------------------------------
+// Markup.
+
+void TformPrincipal::inserePar(std::string_view abre, std::string_view fecha) {
+  int primeira = 0;
+  int c1 = 0;
+  int ultima = 0;
+  int c2 = 0;
+  inicioSelecao(primeira, c1);
+  fimSelecao(ultima, c2);
+  const PosicoesPar p = posicoesPar(primeira, ultima, c2, numeroLinhas());
+  QTextCursor bloco(RichEdit1->document());
+  bloco.beginEditBlock();
+  insereLinhaNoEditor(RichEdit1, p.abre, std::string(abre));
+  insereLinhaNoEditor(RichEdit1, p.fecha, std::string(fecha));
+  bloco.endEditBlock();
+  linhasBraille->textoSubstituido();
+}
+
+void TformPrincipal::Trechonoformatvel1Click() { inserePar("<F->", "<F+>"); }
+void TformPrincipal::RecuoBntClick() { inserePar("<R+>", "<R->"); }
+
+void TformPrincipal::negBtnClick() {
+  const QTextCursor c = RichEdit1->textCursor();
+  const int a = c.selectionStart();
+  const int b = c.selectionEnd();
+  QTextCursor e(RichEdit1->document());
+  e.beginEditBlock();
+  e.setPosition(b);
+  e.insertText(QStringLiteral("*"));
+  e.setPosition(a);
+  e.insertText(QStringLiteral("*"));
+  e.endEditBlock();
+  seleciona(b + 2, b + 2, false);
+  linhasBraille->textoSubstituido();
+}
+
+void TformPrincipal::InserirgrficoClick(int tipo) {
+  const auto nome = plataforma::servicoMensagens().nomeArquivoAbrir(
+      {}, {}, "Grafico Tátil|*.GRB|Todos os arquivos|*.*"_cp);
+  if (!nome) return;
+  int l = 0;
+  int c = 0;
+  inicioSelecao(l, c);
+  if (l < 0) l = 0;
+  l = linhaInsercaoGrafico(l, c, l < numeroLinhas() ? linha(l) : std::string());
+  if (!exibeGrafico(*nome)) return;
+  insereLinhaNoEditor(RichEdit1, l, linhaGrafico(tipo, nomeGraficoNaLinha(*nome, nomeDocumento)));
+  linhasBraille->textoSubstituido();
+}
+
+void TformPrincipal::Criargrficovazio1Click() { criaGraficoVazio(); }
+void TformPrincipal::DigitaremBraille1Click() { iniciaRetoquesBraille(); }

@@ -24,6 +24,8 @@
 
 #include "brarquivo.h"
 #include "brlinhasbraille.h"
+#include "edicao.h"
+#include "formbusca.h"
 #include "rotulosbraille.h"
 #include "mensagens.h"
 
@@ -41,6 +43,8 @@ class TEditorTexto : public QPlainTextEdit {
   // How a refused key, paste or commit is told: a beep.
   std::function<void()> bipe;
 
+  // A key pressed, before the editor acts on it; true when the window took it.
+  std::function<bool(QKeyEvent*)> aoTeclaBaixo;
   std::function<void(QKeyEvent*)> aoTeclaCima;
   std::function<void()> aoClicar;
   std::function<void(const QList<QUrl>&)> aoSoltarArquivos;
@@ -84,6 +88,8 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   QMenuBar* MainMenu1;
   QTimer* Timer1;
   plataforma::EscolhaFonte FontDialog1;  // the font the font dialog starts from
+  TFindDialog* FindDialog1;
+  TReplaceDialog* ReplaceDialog1;
 
   // Tool buttons, left to right.
   QToolButton *NewBnt, *OpenBtn, *SaveBtn, *PrintBtn, *VisuBtn, *CutBtn, *CopyBtn, *PasteBtn,
@@ -129,6 +135,7 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void FormActivate();
   bool FormCloseQuery();
   void Timer1Timer();
+  bool RichEdit1KeyDown(QKeyEvent* e);
   void RichEdit1KeyUp(QKeyEvent* e);
   void RichEdit1MouseDown();
   void soltaArquivos(const QList<QUrl>& urls);
@@ -147,6 +154,33 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void Visualizar1Click();
   void Minimanual1Click();
   void Sobreoprograma1Click();
+
+  // Editing commands.
+  void Procurar1Click();
+  void iniciaBusca();
+  void buscaProxima();
+  void SubstituirPalavraClick();
+  bool localizaSubstituicao(bool foco);
+  void substituiSelecao();
+  void ReplaceDialogFind();
+  void ReplaceDialog1Replace();
+  void ReplaceDialog1ReplaceAll();
+  void minsculaMAISCULA1Click();
+  void MAISCULAminscula1Click();
+  void ConverterparaformatoDOS1Click();
+  void ConverterparaformatoWindows1Click();
+  void Eliminarformataes1Click();
+  void Dividirlinhasgrandes1Click();
+  void quebraLinhaDigitada(int coluna, int linha);
+  void CopiaremBraille1Click();
+
+  // Markup and graphics.
+  void Trechonoformatvel1Click();
+  void RecuoBntClick();
+  void negBtnClick();
+  void InserirgrficoClick(int tipo);
+  void Criargrficovazio1Click();
+  void DigitaremBraille1Click();
 
   // Caret services: lines and columns from 0, every line break two characters.
   void posicaoLinhaColuna(int offset, int& linha, int& coluna) const;
@@ -179,6 +213,15 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   // carregaLinhas and irParaLinhaColuna.
   void acompanhaCursor();
 
+  // The editor's text from widget position a to b (lines joined by '\n').
+  std::string textoEntre(int a, int b) const;
+  // Widget positions a..b replaced by `novo` as one edit (one undo step).
+  void substituiTrecho(int a, int b, const std::string& novo);
+  // The document's lines replaced by `novas` as one edit; only the stretch
+  // that differs is touched, so the caret stays where it was when it lay
+  // outside it.
+  void substituiLinhas(const std::vector<std::string>& novas);
+
   // The program's command line (the program sets it; the first argument
   // names the document opened when the window is first shown).
   QStringList argumentosPrograma;
@@ -197,7 +240,16 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   // A command chosen in a menu or on the tool bar; it ends with acompanhaCursor.
   void executaComando(const std::function<void()>& comando);
   int offsetDe(int posicaoWidget) const;
+  void inserePar(std::string_view abre, std::string_view fecha);
+  void converteSelecao(std::string (*converte)(std::string_view));
+  void converteLinhas(std::string (*converte)(std::string_view));
+  // Selects widget positions a..b and gives the editor the focus when asked.
+  void seleciona(int a, int b, bool foco);
   bool jaMostrada_ = false;
 };
 
 extern TformPrincipal* formPrincipal;
+
+// The last search: its text (empty until the first) and options.
+extern std::string textoBusca;
+extern OpcoesBusca opcoesBusca;

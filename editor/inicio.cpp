@@ -4,6 +4,7 @@
 
 #include "arquivos.h"
 #include "brcodigo.h"
+#include "brexgraf.h"
 #include "brvars.h"
 #include "formconta.h"
 #include "formimprime.h"
@@ -58,6 +59,9 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   FormConta->setAttribute(Qt::WA_QuitOnClose, false);
   // The dictionary files (section DICIONARIO).
   leConfigDicionario();
+  // The graphic check before a graphic line goes in.
+  formExibeGraf = new TformExibeGraf;
+  formExibeGraf->setAttribute(Qt::WA_QuitOnClose, false);
   return formPrincipal;
 }
 
@@ -69,6 +73,8 @@ InicioPrograma::InicioPrograma(const QStringList& argumentos)
 InicioPrograma::~InicioPrograma() = default;
 
 void destroiJanelas() {
+  delete formExibeGraf;
+  formExibeGraf = nullptr;
   delete FormVisual;
   FormVisual = nullptr;
   delete FormConta;

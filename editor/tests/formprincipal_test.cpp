@@ -216,7 +216,7 @@ TEST_F(JanelaPrincipal, atalhosSemConflito) {
 }
 
 TEST_F(JanelaPrincipal, comandosDeOutrasVersoesFicamDesligados) {
-  for (QAction* a : {janela->SubstituirPalavra, janela->CopiaremBraille1,
+  for (QAction* a : {janela->Centrarlinhas1, janela->Quadrinhos1,
                      janela->ParmetrosdaImpresso1, janela->BraillenoWord1, janela->Verificarerro1})
     EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
   for (QToolButton* b : {janela->perkBtn, janela->dicBtn})

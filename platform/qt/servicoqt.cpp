@@ -14,6 +14,7 @@
 #include <memory>
 #include <mutex>
 
+#include "cp1252.h"
 #include "textoqt.h"
 
 using plataforma::Botao;
@@ -87,13 +88,24 @@ QString filtroParaQt(std::string_view filtro) {
     if (barra == std::string_view::npos) break;
     filtro.remove_prefix(barra + 1);
   }
+  // Windows matches file filters whatever the case; the dialogs here do not,
+  // so each pattern also goes in lower and upper case (the code page's own).
+  const auto acrescenta = [](QStringList& padroes, const QString& p) {
+    if (!padroes.contains(p)) padroes << p;
+  };
   QStringList filtros;
   for (std::size_t i = 0; i < partes.size(); i += 2) {
     const QString descricao = paraQString(partes[i]).trimmed();
     QStringList padroes;
     if (i + 1 < partes.size())
-      for (const QString& p : paraQString(partes[i + 1]).split(u';', Qt::SkipEmptyParts))
-        if (!p.trimmed().isEmpty()) padroes << p.trimmed();
+      for (const QString& p : paraQString(partes[i + 1]).split(u';', Qt::SkipEmptyParts)) {
+        const QString padrao = p.trimmed();
+        if (padrao.isEmpty()) continue;
+        const std::string texto = deQString(padrao);
+        acrescenta(padroes, padrao);
+        acrescenta(padroes, paraQString(cp1252::minusculas(texto)));
+        acrescenta(padroes, paraQString(cp1252::maiusculas(texto)));
+      }
     if (padroes.isEmpty()) padroes << QStringLiteral("*");
     if (descricao.isEmpty() && i + 1 >= partes.size()) continue;
     filtros << QStringLiteral("%1 (%2)").arg(descricao, padroes.join(u' '));
@@ -156,6 +168,20 @@ std::optional<std::string> nomeAceito(const QString& nome) {
   if (!r) plataforma::mostraNomeRecusado(nome.toStdString());
   return r;
 }
+
+namespace {
+MostraModal& modal() {
+  static MostraModal f;
+  return f;
+}
+}  // namespace
+
+int mostraModal(QDialog& janela) {
+  if (modal()) return modal()(janela);
+  return janela.exec();
+}
+
+void defineMostraModal(MostraModal f) { modal() = std::move(f); }
 
 }  // namespace servicoqt
 

@@ -3,6 +3,7 @@
 // worker) is shown by the GUI thread while the caller waits.
 #pragma once
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
@@ -30,7 +31,8 @@ QMessageBox::StandardButtons botoesParaQt(const std::vector<plataforma::Botao>& 
 plataforma::Botao botaoDeEscape(const std::vector<plataforma::Botao>& botoes);
 
 // "Description|*.ext|Description 2|*.a;*.b" -> Qt's
-// "Description (*.ext);;Description 2 (*.a *.b)".
+// "Description (*.ext *.EXT);;Description 2 (*.a *.A *.b *.B)": each pattern
+// also in lower and upper case, as the old dialogs matched names.
 QString filtroParaQt(std::string_view filtro);
 
 // Runs f on the GUI thread and waits for it when called from another thread.
@@ -41,6 +43,13 @@ void naThreadGui(const std::function<void()>& f);
 // holds a character the code page lacks: a name made of "?" would be another
 // file.
 std::optional<std::string> nomeAceito(const QString& nome);
+
+// Every modal window the programs show goes through here: by default its
+// exec(). Tests put their own way in (fill the window, press its button), so
+// that no exec() waits for a user; an empty function restores the default.
+using MostraModal = std::function<int(QDialog&)>;
+int mostraModal(QDialog& janela);
+void defineMostraModal(MostraModal f);
 
 }  // namespace servicoqt
 

@@ -39,14 +39,21 @@ TEST(ServicoQt, FiltroNoFormatoDoQt) {
     std::string filtro;
     QString qt;
   };
+  // Each pattern with letters comes in its own, lower and upper case too.
   const std::vector<Caso> casos = {
-      {"Textos|*.txt", QStringLiteral("Textos (*.txt)")},
-      {"Textos|*.txt|Todos|*.*", QStringLiteral("Textos (*.txt);;Todos (*.*)")},
-      {"Documentos|*.txt;*.doc", QStringLiteral("Documentos (*.txt *.doc)")},
+      {"Textos|*.txt", QStringLiteral("Textos (*.txt *.TXT)")},
+      {"Textos|*.txt|Todos|*.*", QStringLiteral("Textos (*.txt *.TXT);;Todos (*.*)")},
+      {"Documentos|*.txt;*.doc", QStringLiteral("Documentos (*.txt *.TXT *.doc *.DOC)")},
       {"Arquivos Gráficos Táteis (*.grb)|*.grb"_cp,
-       QStringLiteral(u"Arquivos Gráficos Táteis (*.grb) (*.grb)")},
+       QStringLiteral(u"Arquivos Gráficos Táteis (*.grb) (*.grb *.GRB)")},
       {"Sem padrão"_cp, QStringLiteral(u"Sem padrão (*)")},
-      {"Textos|*.txt|", QStringLiteral("Textos (*.txt)")},
+      {"Textos|*.txt|", QStringLiteral("Textos (*.txt *.TXT)")},
+      {"Gráficos|*.GRB"_cp, QStringLiteral(u"Gráficos (*.GRB *.grb)")},
+      {"Misto|*.Txt", QStringLiteral("Misto (*.Txt *.txt *.TXT)")},
+      {"Repetidos|*.txt;*.TXT; *.txt", QStringLiteral("Repetidos (*.txt *.TXT)")},
+      {"Todos|*.*;*;*1?", QStringLiteral("Todos (*.* * *1?)")},
+      {"Acentos|*.ção"_cp, QStringLiteral(u"Acentos (*.ção *.ÇÃO)")},
+      {"Sem outra caixa|*.ßµ"_cp, QStringLiteral(u"Sem outra caixa (*.ßµ)")},
       {"Vazio|", QStringLiteral("Vazio (*)")},
       {"", QString()},
   };

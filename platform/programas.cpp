@@ -1,0 +1,62 @@
+#include "programas.h"
+
+#include <cerrno>
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "arquivos.h"
+
+extern char** environ;
+
+namespace plataforma {
+
+ProgramaIniciado iniciaPrograma(const std::string& caminho,
+                                const std::vector<std::string>& argumentos) {
+  // An empty name would make posix_spawn look nowhere in particular; say so
+  // as exec itself would.
+  if (caminho.empty()) return {0, ENOENT};
+
+  // The names go to the system in its own encoding, the arguments too (they
+  // are file names as often as not).
+  std::vector<std::string> textos;
+  textos.reserve(argumentos.size() + 1);
+  textos.push_back(caminhoSistema(caminho));
+  for (const std::string& a : argumentos) textos.push_back(caminhoSistema(a));
+  std::vector<char*> argv;
+  argv.reserve(textos.size() + 1);
+  for (std::string& t : textos) argv.push_back(t.data());
+  argv.push_back(nullptr);
+
+  // The caller's thread may block signals (the GUI's worker threads do); the
+  // new program must not start with them blocked.
+  posix_spawnattr_t atributos;
+  if (const int e = ::posix_spawnattr_init(&atributos); e != 0) return {0, e};
+  sigset_t nenhum;
+  sigemptyset(&nenhum);
+  ::posix_spawnattr_setsigmask(&atributos, &nenhum);
+  ::posix_spawnattr_setflags(&atributos, POSIX_SPAWN_SETSIGMASK);
+
+  // No search along PATH and no shell: the path is the program. glibc reports
+  // a failed exec (missing, a folder, not executable) as the return value.
+  pid_t pid = 0;
+  const int erro = ::posix_spawn(&pid, textos.front().c_str(), nullptr, &atributos, argv.data(),
+                                 environ);
+  ::posix_spawnattr_destroy(&atributos);
+  if (erro != 0) return {0, erro};
+  return {static_cast<int>(pid), 0};
+}
+
+bool programaAtivo(int pid) {
+  if (pid <= 0) return false;
+  int estado = 0;
+  pid_t r;
+  do {
+    r = ::waitpid(static_cast<pid_t>(pid), &estado, WNOHANG);
+  } while (r < 0 && errno == EINTR);
+  // 0: still running. The pid: it ended and is now reaped. An error: it is
+  // not our child any more (reaped before), so not running for us either.
+  return r == 0;
+}
+
+}  // namespace plataforma
