@@ -3,14 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "arquivos.h"
 #include "gravador_mensagens.h"
 
 namespace apoio {
+
+// Polls for up to five seconds what another process does.
+template <class F>
+bool ate(F condicao) {
+  for (int i = 0; i < 500 && !condicao(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return condicao();
+}
 
 // A fresh folder under the system's temporary folder, removed at the end.
 class PastaTemporaria {

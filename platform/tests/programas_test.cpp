@@ -2,23 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <sys/stat.h>
-#include <thread>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
 
 namespace {
-
-// Polls for up to five seconds what another process does.
-template <class F>
-bool ate(F condicao) {
-  for (int i = 0; i < 500 && !condicao(); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  return condicao();
-}
 
 TEST(Programas, IniciaOuDizPorqueNao) {
   apoio::PastaTemporaria pasta;
@@ -26,10 +16,7 @@ TEST(Programas, IniciaOuDizPorqueNao) {
     pasta.grava(nome, "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.arg\"\nexec sleep 30\n");
     ::chmod(pasta.arquivo(nome).c_str(), static_cast<mode_t>(modo));
   }
-  struct Caso {
-    std::string caminho;
-    int erro;
-  };
+  struct Caso { std::string caminho; int erro; };
   for (const Caso& c : {Caso{pasta.arquivo("dorme"), 0}, Caso{pasta.arquivo("falta"), ENOENT},
                         Caso{pasta.caminho(), EACCES}, Caso{pasta.arquivo("parado"), EACCES},
                         Caso{"", ENOENT}}) {
@@ -39,11 +26,11 @@ TEST(Programas, IniciaOuDizPorqueNao) {
     EXPECT_EQ(static_cast<bool>(p), c.erro == 0);
     if (!p) continue;
     std::string arg;  // the argument arrives whole, in the system's encoding
-    EXPECT_TRUE(ate([&] { return plataforma::leArquivo(c.caminho + ".arg", arg) && arg != ""; }));
+    EXPECT_TRUE(apoio::ate([&] { return plataforma::leArquivo(c.caminho + ".arg", arg) && arg != ""; }));
     EXPECT_EQ(arg, "com espaço e $HOME");
     EXPECT_TRUE(plataforma::programaAtivo(p.pid));
     ::kill(p.pid, SIGKILL);
-    EXPECT_TRUE(ate([&] { return !plataforma::programaAtivo(p.pid); }));
+    EXPECT_TRUE(apoio::ate([&] { return !plataforma::programaAtivo(p.pid); }));
   }
   EXPECT_FALSE(plataforma::programaAtivo(0));
   EXPECT_FALSE(plataforma::programaAtivo(-1));
