@@ -5,7 +5,9 @@
 #include <climits>
 
 #include "brcodigo.h"
+#include "brgeometria.h"
 #include "brgerador.h"
+#include "brtraduz.h"
 #include "brrascunho.h"
 #include "brvars.h"
 #include "cp1252.h"
@@ -71,10 +73,25 @@ std::string semBrancosFinais(std::string_view linha) {
 
 // ---------------------------------------------------------------------------
 
+EstadoPassoVisual estadoPassoAtual() {
+  EstadoPassoVisual e;
+  e.tabela = tabelaImpressora;
+  e.brailleAntigo = configuracao.brailleAntigo;
+  e.visualizando = visualizando;
+  e.tiger = modoTiger;
+  e.larguraLinha = larguraLinha();
+  e.prefixoMargem = prefixoMargem;
+  e.maxCarac = configuracao.maxCarac;
+  e.maxLin = configuracao.maxLin;
+  e.nomeDocumento = nomeDocumento;
+  return e;
+}
+
 bool TVisualizacao::carregaRascunho() {
   std::vector<std::string> lidas;
   if (!leRascunho(lidas)) return false;
   defineRascunho(std::move(lidas), mapaLinhas, linhaRascunhoCursor);
+  estado = estadoPassoAtual();
   return true;
 }
 

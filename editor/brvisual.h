@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "brcodigo.h"
+
 // The ruler that stands in for a line while a button is held: column numbers
 // with "_" at every tenth place, 42 columns.
 inline constexpr std::string_view reguaVisual = "123456789_123456789_123456789_123456789_12";
@@ -54,6 +56,24 @@ std::string linhaDeAnotacao(std::string_view texto);
 // A line for the check window: trailing bytes of 32 or less removed.
 std::string semBrancosFinais(std::string_view linha);
 
+// What the preview's pass left behind, kept with its lines: the line check
+// and the page-as-dots view show the draft as that pass made it, whatever a
+// later command sets (a Braille copy leaves the identity table, a single-line
+// translation clears the preview flag, a box or a save may change the rest).
+struct EstadoPassoVisual {
+  TTabelaImpressora tabela = tabelaIdentidade();
+  bool brailleAntigo = false;
+  bool visualizando = false;  // the pass wrote the draft for the preview
+  bool tiger = false;         // the model prints through its printer driver
+  int larguraLinha = 0;       // usable cells per line
+  std::string prefixoMargem;
+  int maxCarac = 36;
+  int maxLin = 30;
+  std::string nomeDocumento;  // relative graphic names resolve beside it
+};
+// The state as the globals hold it now.
+EstadoPassoVisual estadoPassoAtual();
+
 class TVisualizacao {
  public:
   // The draft as it was when the preview was shown, and what the list shows
@@ -62,6 +82,7 @@ class TVisualizacao {
   std::vector<std::string> linhas;
   std::vector<int> mapa;        // copy of mapaLinhas
   int linhaCursor = 0;          // copy of linhaRascunhoCursor
+  EstadoPassoVisual estado;     // taken with the draft
 
   int paginaVisual = 1;         // page of the selected line, as last computed
   PagLin ultimaPagLin;          // and its line
@@ -70,8 +91,8 @@ class TVisualizacao {
   std::string textoSobRegua;    // the text it hides
   bool reguaVisivel = false;    // the ruler is on screen now
 
-  // Takes the draft file (arqTrab), mapaLinhas and linhaRascunhoCursor as
-  // they are now. A draft file that cannot be read keeps everything as it
+  // Takes the draft file (arqTrab), mapaLinhas, linhaRascunhoCursor and the
+  // pass's state as they are now. A draft file that cannot be read keeps everything as it
   // was; false then.
   bool carregaRascunho();
   // Takes given lines (for callers that have them already).

@@ -30,7 +30,9 @@
 #include "brgerador.h"
 #include "brgrafpr.h"
 #include "brvisual.h"
+#include "formdigitabraille.h"
 #include "formimprime.h"
+#include "formsimb.h"
 #include "marcas.h"
 #include "formsplash.h"
 #include "formvisual.h"
@@ -277,8 +279,13 @@ void TformPrincipal::criaRotulos(QWidget* central) {
   linhasBraille->teclaSolta = [this] { RichEdit1KeyUp(nullptr); };
   // A wider or narrower row holds another screen of cells.
   rotulosBrailleQt->aoMudarLargura = [this] { atualizaLinhasBraille(); };
-  // A double click on a row starts six-key typing, which is not built yet.
-  ligaCliquesRotulos(rotulosBraille, [this](int k) { linhasBraille->rotuloClicado(k); }, {});
+  // A double click on a row starts six-key typing, or ends it.
+  ligaCliquesRotulos(rotulosBraille, [this](int k) { linhasBraille->rotuloClicado(k); }, [this] {
+    if (FormDigitaBraille && FormDigitaBraille->isVisible())
+      FormDigitaBraille->close();
+    else
+      executaComando([this] { DigitaoPerkins1Click(); });
+  });
 }
 
 void TformPrincipal::criaMenus() {
@@ -447,6 +454,9 @@ void TformPrincipal::criaMenus() {
   liga(minsculaMAISCULA1, &TformPrincipal::minsculaMAISCULA1Click);
   liga(MAISCULAminscula1, &TformPrincipal::MAISCULAminscula1Click);
   liga(Criargrficovazio1, &TformPrincipal::Criargrficovazio1Click);
+  liga(DigitaoPerkins1, &TformPrincipal::DigitaoPerkins1Click);
+  liga(InserodeSmbolos1, &TformPrincipal::InserodeSmbolos1Click);
+  liga(abeladeCaracteres1, &TformPrincipal::abeladeCaracteres1Click);
   ligaEditor(PaginaGrafica1, [this] { InserirgrficoClick(0); });
   ligaEditor(Embutirgrfico1, [this] { InserirgrficoClick(1); });
   ligaEditor(Intercalargrfico1, [this] { InserirgrficoClick(2); });
@@ -522,6 +532,8 @@ void TformPrincipal::criaBotoes() {
   liga(negBtn, [this] { negBtnClick(); });
   liga(RecuoBnt, [this] { RecuoBntClick(); });
   liga(naoFormBtn, [this] { Trechonoformatvel1Click(); });
+  liga(simbBtn, [this] { InserodeSmbolos1Click(); });
+  liga(perkBtn, [this] { DigitaoPerkins1Click(); });
   liga(fontBtn, [this] { Fontenatela1Click(); });
   liga(br15Btn, [this] { N5linhasBraille1Click(); });
   liga(VisuBtn, [this] { Visualizar1Click(); });
@@ -633,6 +645,10 @@ bool TformPrincipal::RichEdit1KeyDown(QKeyEvent* e) {
       buscaProxima();
       acompanhaCursor();
     }
+    return true;
+  }
+  if (e->key() == Qt::Key_F11 && e->modifiers() == Qt::NoModifier) {
+    executaComando([this] { DigitaoPerkins1Click(); });
     return true;
   }
   return false;
@@ -1090,10 +1106,14 @@ void TformPrincipal::CopiaremBraille1Click() {
   const auto texto = copiaMetaBraille(linhasDocumento(), primeira, ultima);
   // The rows now show the table the copy left.
   linhasBraille->textoSubstituido();
-  if (!texto || !areaTransferencia) return;
+  if (texto) poeNaAreaTransferencia(*texto);
+}
+
+void TformPrincipal::poeNaAreaTransferencia(const std::string& texto) {
+  if (!areaTransferencia) return;
   auto* dados = new QMimeData;
-  dados->setText(paraQString(*texto));
-  dados->setData(QStringLiteral("text/plain;charset=windows-1252"), QByteArray::fromStdString(*texto));
+  dados->setText(paraQString(texto));
+  dados->setData(QStringLiteral("text/plain;charset=windows-1252"), QByteArray::fromStdString(texto));
   areaTransferencia->setMimeData(dados);
 }
 
@@ -1150,3 +1170,36 @@ void TformPrincipal::InserirgrficoClick(int tipo) {
 
 void TformPrincipal::Criargrficovazio1Click() { criaGraficoVazio(); }
 void TformPrincipal::DigitaremBraille1Click() { iniciaRetoquesBraille(); }
+
+// ---------------------------------------------------------------------------
+// Characters from the six-key window, the palette and the map.
+
+void TformPrincipal::DigitaoPerkins1Click() {
+  if (FormDigitaBraille) servicoqt::mostraModal(*FormDigitaBraille);
+}
+
+void TformPrincipal::InserodeSmbolos1Click() {
+  if (FormSimb) servicoqt::mostraModal(*FormSimb);
+}
+
+void TformPrincipal::abeladeCaracteres1Click() {
+  if (!TabCaracteres) return;
+  TabCaracteres->show();
+  TabCaracteres->raise();
+  TabCaracteres->activateWindow();
+}
+
+void TformPrincipal::insereTextoEditor(const std::string& texto) {
+  poeNaAreaTransferencia(texto);
+  RichEdit1->paste();
+  acompanhaCursor();
+}
+
+void TformPrincipal::enviaTeclaEditor(int teclaQt) {
+  const auto tecla = static_cast<Qt::Key>(teclaQt);
+  const QString texto = tecla == Qt::Key_Return || tecla == Qt::Key_Enter ? QStringLiteral("\r")
+                        : tecla == Qt::Key_Backspace                      ? QStringLiteral("\b")
+                                                                          : QString();
+  QCoreApplication::postEvent(RichEdit1, new QKeyEvent(QEvent::KeyPress, tecla, Qt::NoModifier, texto));
+  QCoreApplication::postEvent(RichEdit1, new QKeyEvent(QEvent::KeyRelease, tecla, Qt::NoModifier, texto));
+}

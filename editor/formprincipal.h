@@ -182,6 +182,17 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void Criargrficovazio1Click();
   void DigitaremBraille1Click();
 
+  // Characters typed through other windows.
+  void DigitaoPerkins1Click();
+  void InserodeSmbolos1Click();
+  void abeladeCaracteres1Click();
+  // Text put on the clipboard as Windows-1252 and pasted over the selection;
+  // then the Braille rows and the status bar follow.
+  void insereTextoEditor(const std::string& texto);
+  // A key the editor gets after the current handler returns (press and
+  // release, so the key-release handling follows it).
+  void enviaTeclaEditor(int teclaQt);
+
   // Caret services: lines and columns from 0, every line break two characters.
   void posicaoLinhaColuna(int offset, int& linha, int& coluna) const;
   void inicioSelecao(int& linha, int& coluna) const;
@@ -245,6 +256,8 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void converteLinhas(std::string (*converte)(std::string_view));
   // Selects widget positions a..b and gives the editor the focus when asked.
   void seleciona(int a, int b, bool foco);
+  // Windows-1252 text on the clipboard, as text and as its own bytes.
+  void poeNaAreaTransferencia(const std::string& texto);
   bool jaMostrada_ = false;
 };
 

@@ -337,7 +337,7 @@ void TFormVisual::paginaAnterior() {
 void TFormVisual::conferirLinha() {
   const int i = linhaSelecionada();
   if (i < 0 || !conferirLinhaBraille) return;
-  conferirLinhaBraille(semBrancosFinais(visual.linhas[static_cast<std::size_t>(i)]));
+  conferirLinhaBraille(semBrancosFinais(visual.linhas[static_cast<std::size_t>(i)]), visual.estado);
 }
 
 void TFormVisual::b_pagLinClick() {
@@ -353,7 +353,7 @@ void TFormVisual::Braille1Click() {
 }
 
 void TFormVisual::Grafico1Click() {
-  if (mostraPaginaPontos) mostraPaginaPontos(visual.linhas, linhaSelecionada());
+  if (mostraPaginaPontos) mostraPaginaPontos(visual.linhas, linhaSelecionada(), visual.estado);
 }
 
 void TFormVisual::Tinta1Click() {

@@ -99,11 +99,12 @@ class TFormVisual : public QMainWindow {
   std::function<void(int, int)> irParaLinhaColuna;          // caret to line, column (from 0)
   std::function<void(int, const std::string&)> insereLinhaDocumento;  // new line before index
   // The line check window with a draft line (trailing blanks removed), and
-  // the page-as-dots view with the list's lines and the selected index; the
-  // page-as-dots view also closes with the preview. Without them "&Conferir"
-  // and "&Gráfico" stay off.
-  std::function<void(const std::string&)> conferirLinhaBraille;
-  std::function<void(const std::vector<std::string>&, int)> mostraPaginaPontos;
+  // the page-as-dots view with the list's lines and the selected index, both
+  // with the state of the pass that made the draft; the page-as-dots view
+  // also closes with the preview. Without them "&Conferir" and "&Gráfico"
+  // stay off.
+  std::function<void(const std::string&, const EstadoPassoVisual&)> conferirLinhaBraille;
+  std::function<void(const std::vector<std::string>&, int, const EstadoPassoVisual&)> mostraPaginaPontos;
   std::function<void()> fechaPaginaPontos;
 
   // "&Visualizar" of the main window, after the draft was written: takes

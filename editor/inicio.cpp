@@ -5,6 +5,11 @@
 #include "arquivos.h"
 #include "brcodigo.h"
 #include "brexgraf.h"
+#include "formchecabrl.h"
+#include "formdigitabraille.h"
+#include "formsimb.h"
+#include "formvisualgraf.h"
+#include "servicoqt.h"
 #include "brvars.h"
 #include "formconta.h"
 #include "formimprime.h"
@@ -57,11 +62,51 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   // The progress window of print jobs.
   FormConta = new TFormConta;
   FormConta->setAttribute(Qt::WA_QuitOnClose, false);
+  // The character map, six-key typing and the symbol palette, which type
+  // into the editor.
+  auto insere = [](const std::string& texto) {
+    if (formPrincipal) formPrincipal->insereTextoEditor(texto);
+  };
+  TabCaracteres = new TTabCaracteres;
+  TabCaracteres->setAttribute(Qt::WA_QuitOnClose, false);
+  TabCaracteres->insereTexto = insere;
+  FormDigitaBraille = new TFormDigitaBraille;
+  FormDigitaBraille->setAttribute(Qt::WA_QuitOnClose, false);
+  FormDigitaBraille->insereTexto = insere;
+  FormDigitaBraille->enviaTeclaEditor = [](int tecla) {
+    if (formPrincipal) formPrincipal->enviaTeclaEditor(tecla);
+  };
+  FormSimb = new TFormSimb;
+  FormSimb->setAttribute(Qt::WA_QuitOnClose, false);
+  FormSimb->insereTexto = insere;
   // The dictionary files (section DICIONARIO).
   leConfigDicionario();
+  // The line check of the preview.
+  formChecaBrl = new TformChecaBrl;
+  formChecaBrl->setAttribute(Qt::WA_QuitOnClose, false);
+  FormVisual->conferirLinhaBraille = [](const std::string& linha, const EstadoPassoVisual& estado) {
+    formChecaBrl->mostraLinha(linha, estado);
+    servicoqt::mostraModal(*formChecaBrl);
+  };
   // The graphic check before a graphic line goes in.
   formExibeGraf = new TformExibeGraf;
   formExibeGraf->setAttribute(Qt::WA_QuitOnClose, false);
+  // The preview's page as dots, which pages through the preview.
+  formVisualGraf = new TformVisualGraf;
+  formVisualGraf->setAttribute(Qt::WA_QuitOnClose, false);
+  formVisualGraf->proximaPagina = [] {
+    FormVisual->proximaPagina();
+    return FormVisual->linhaSelecionada();
+  };
+  formVisualGraf->paginaAnterior = [] {
+    FormVisual->paginaAnterior();
+    return FormVisual->linhaSelecionada();
+  };
+  FormVisual->mostraPaginaPontos = [](const std::vector<std::string>& linhas, int indice,
+                                      const EstadoPassoVisual& estado) {
+    formVisualGraf->mostraPagina(linhas, indice, estado);
+  };
+  FormVisual->fechaPaginaPontos = [] { formVisualGraf->close(); };
   return formPrincipal;
 }
 
@@ -73,10 +118,21 @@ InicioPrograma::InicioPrograma(const QStringList& argumentos)
 InicioPrograma::~InicioPrograma() = default;
 
 void destroiJanelas() {
-  delete formExibeGraf;
-  formExibeGraf = nullptr;
+  // The preview's hooks lead to these windows: it goes first.
   delete FormVisual;
   FormVisual = nullptr;
+  delete formVisualGraf;
+  formVisualGraf = nullptr;
+  delete formExibeGraf;
+  formExibeGraf = nullptr;
+  delete formChecaBrl;
+  formChecaBrl = nullptr;
+  delete FormSimb;
+  FormSimb = nullptr;
+  delete FormDigitaBraille;
+  FormDigitaBraille = nullptr;
+  delete TabCaracteres;
+  TabCaracteres = nullptr;
   delete FormConta;
   FormConta = nullptr;
   delete FormImprime;

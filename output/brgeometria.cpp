@@ -51,19 +51,29 @@ void atualizaModoTiger() { modoTiger = ehTiger(configuracao.Marca); }
 
 void calculaPontosCelula() {
   atualizaModoTiger();
-  int h = pontosHOutras;
   int v = pontosVOutras;
-  if (modoTiger) {
-    h = pontosHTiger;
+  if (modoTiger)
     v = pontosVTiger;
-  } else if (ehIndex()) {
-    h = pontosHIndex;
+  else if (ehIndex())
     v = pontosVIndex;
-  }
-  if (!modoTiger && visualizando) h *= 2;
-  pontosH = h;
+  pontosH = pontosCelulaH(modoTiger, visualizando);
   pontosV = v;
 }
+
+// An Index cell is as wide as any other non-Tiger one, so the width needs
+// only the two flags a pass keeps.
+static_assert(pontosHIndex == pontosHOutras);
+
+int pontosCelulaH(bool tiger, bool previa) {
+  if (tiger) return pontosHTiger;
+  return previa ? 2 * pontosHOutras : pontosHOutras;
+}
+
+int pontoInicialColuna(int n, int h) {
+  return limitaInt((static_cast<long long>(n) - 1) * h + 1);
+}
+
+int celulasEmPontos(int n, int h) { return limitaInt(static_cast<long long>(n) * h); }
 
 int pontosPorCelulaH() {
   calculaPontosCelula();
@@ -75,15 +85,9 @@ int pontosPorCelulaV() {
   return pontosV;
 }
 
-int pontoInicialColuna(int n) {
-  const long long h = pontosPorCelulaH();
-  return limitaInt((static_cast<long long>(n) - 1) * h + 1);
-}
+int pontoInicialColuna(int n) { return pontoInicialColuna(n, pontosPorCelulaH()); }
 
-int celulasEmPontos(int n) {
-  const long long h = pontosPorCelulaH();
-  return limitaInt(static_cast<long long>(n) * h);
-}
+int celulasEmPontos(int n) { return celulasEmPontos(n, pontosPorCelulaH()); }
 
 int pontosEmCelulas(int d) { return divideArredondandoParaCima(d, pontosPorCelulaH()); }
 

@@ -40,3 +40,9 @@ int celulasEmPontos(int n);
 int pontosEmCelulas(int d);
 // d dots down in text lines, rounded up.
 int pontosEmLinhas(int d);
+
+// The same numbers for a given model and preview flag rather than the
+// configured ones: a view of an earlier pass uses the values that pass saw.
+int pontosCelulaH(bool tiger, bool previa);
+int pontoInicialColuna(int n, int h);
+int celulasEmPontos(int n, int h);

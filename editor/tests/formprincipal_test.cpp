@@ -17,8 +17,12 @@
 #include "brprint.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "brrascunho.h"
+#include "formchecabrl.h"
 #include "formconta.h"
+#include "formdigitabraille.h"
 #include "formimprime.h"
+#include "formvisualgraf.h"
 #include "formsplash.h"
 #include "formvisual.h"
 #include "impressaotexto.h"
@@ -219,7 +223,7 @@ TEST_F(JanelaPrincipal, comandosDeOutrasVersoesFicamDesligados) {
   for (QAction* a : {janela->Centrarlinhas1, janela->Quadrinhos1,
                      janela->ParmetrosdaImpresso1, janela->BraillenoWord1, janela->Verificarerro1})
     EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-  for (QToolButton* b : {janela->perkBtn, janela->dicBtn})
+  for (QToolButton* b : {janela->pAjuBtn, janela->dicBtn})
     EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
   for (QAction* a : {janela->Novo1, janela->Abrir1, janela->Salvar1, janela->SalvarComo1,
                      janela->Imprimir1, janela->ImprimirBraille1, janela->Sair1,
@@ -575,6 +579,81 @@ TEST_F(Programa, previewOfTheExampleLeadsBackToTheCaretLine) {
   formPrincipal->inicioSelecao(l, c);
   EXPECT_EQ(l, 12);
   EXPECT_EQ(c, 0);
+}
+
+// The preview's line check and page view show the draft as its pass made it,
+// also after a Braille copy left the identity table behind.
+TEST_F(Programa, conferirEGraficoDaVisualizacaoDoExemplo) {
+  abreExemplo();
+  if (HasFatalFailure()) return;
+  configuracao.tipoTratGrafico = 0;  // graphics go into the pages
+  formPrincipal->Visualizar1Click();
+  const auto& linhas = FormVisual->visual.linhas;
+  ASSERT_FALSE(linhas.empty());
+  std::string lido;
+  servicoqt::defineMostraModal([&](QDialog& d) {
+    d.show();
+    lido = textoqt::deQString(formChecaBrl->e_reversao->text());
+    d.close();
+    return 0;
+  });
+  auto confere = [&](std::size_t i) {
+    FormVisual->selecionaLinha(static_cast<int>(i));
+    FormVisual->Conferir1->trigger();
+    return lido;
+  };
+  std::size_t numeros = linhas.size();
+  for (std::size_t i = 0; i < linhas.size() && numeros == linhas.size(); ++i)
+    if (confere(i).find("Em 12 de mar"_cp) == 0) numeros = i;
+  ASSERT_LT(numeros, linhas.size()) << "no draft line reads back as the numbers paragraph";
+  const std::string antes = lido;
+  formPrincipal->CopiaremBraille1Click();
+  EXPECT_EQ(confere(numeros), antes);
+
+  // The graphic page: its dots drawn from the file beside the document, and
+  // Page Down moves the preview and the view together.
+  std::size_t grafico = 0;
+  while (grafico < linhas.size() && !ehDiretivaGrafico(linhas[grafico])) ++grafico;
+  ASSERT_LT(grafico, linhas.size());
+  FormVisual->selecionaLinha(static_cast<int>(grafico));
+  FormVisual->Grafico1->trigger();
+  ASSERT_TRUE(formVisualGraf->isVisible());
+  int pretos = 0;
+  for (int y = 0; y < formVisualGraf->imagem.height(); ++y)
+    for (int x = 0; x < formVisualGraf->imagem.width(); ++x)
+      pretos += formVisualGraf->imagem.pixelColor(x, y) == Qt::black;
+  EXPECT_GT(pretos, 100);
+  QKeyEvent pgDn(QEvent::KeyRelease, Qt::Key_PageDown, Qt::NoModifier);
+  formVisualGraf->FormKeyUp(&pgDn);
+  EXPECT_EQ(formVisualGraf->linhaInicialVisualGraf, FormVisual->linhaSelecionada());
+  EXPECT_GT(FormVisual->linhaSelecionada(), static_cast<int>(grafico));
+  servicoqt::defineMostraModal({});
+}
+
+// Six keys type a cell through the clipboard; Enter reaches the editor after
+// the window's handler, and the rows and the status bar follow it.
+TEST_F(Programa, seisTeclasDigitamNoEditor) {
+  windows.gravaIni("[LUMAREL]\r\n");
+  criaJanelas({QStringLiteral("lumarel")});
+  formPrincipal->carregaLinhas({"x"});
+  formPrincipal->irParaLinhaColuna(0, 1);
+  servicoqt::defineMostraModal([](QDialog& d) {
+    d.show();
+    for (auto [tipo, tecla] : {std::pair{QEvent::KeyPress, Qt::Key_F}, {QEvent::KeyPress, Qt::Key_D},
+                               {QEvent::KeyRelease, Qt::Key_D}, {QEvent::KeyRelease, Qt::Key_F},
+                               {QEvent::KeyPress, Qt::Key_Return}, {QEvent::KeyRelease, Qt::Key_Return}}) {
+      QKeyEvent e(tipo, tecla, Qt::NoModifier);
+      QCoreApplication::sendEvent(&d, &e);
+    }
+    d.close();
+    return 0;
+  });
+  formPrincipal->perkBtn->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(formPrincipal->linhasDocumento(), (Linhas{"xb", ""}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("b"));
+  EXPECT_EQ(formPrincipal->painelStatus1->text(), statusEsperado(2, 1));
+  servicoqt::defineMostraModal({});
 }
 
 }  // namespace

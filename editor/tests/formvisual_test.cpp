@@ -236,7 +236,7 @@ TEST_F(JanelaVisual, AnnotationGoesBeforeTheOriginalLine) {
 TEST_F(JanelaVisual, RulerWhileTheButtonIsHeld) {
   visualiza(3);
   std::vector<std::string> conferidas;
-  janela->conferirLinhaBraille = [&](const std::string& l) { conferidas.push_back(l); };
+  janela->conferirLinhaBraille = [&](const std::string& l, const EstadoPassoVisual&) { conferidas.push_back(l); };
   QWidget* area = janela->ListBoxVisual->viewport();
   const int i = 2;
   const std::string original = linhaMostrada(i);
@@ -264,7 +264,7 @@ TEST_F(JanelaVisual, RulerWhileTheButtonIsHeld) {
 TEST_F(JanelaVisual, AMiddleReleaseWithoutARulerDoesNothing) {
   visualiza(3);
   int conferidas = 0;
-  janela->conferirLinhaBraille = [&](const std::string&) { ++conferidas; };
+  janela->conferirLinhaBraille = [&](const std::string&, const EstadoPassoVisual&) { ++conferidas; };
   const Linhas antes = janela->visual.linhas;
   janela->selecionaLinha(-1);
   janela->ListBoxVisualMouseDown(Qt::MiddleButton);
@@ -279,7 +279,7 @@ TEST_F(JanelaVisual, AMiddleReleaseWithoutARulerDoesNothing) {
 TEST_F(JanelaVisual, AMiddleReleaseWithAStoredLineChecksItEvenWhenTheRulerIsGone) {
   visualiza(3);
   std::vector<std::string> conferidas;
-  janela->conferirLinhaBraille = [&](const std::string& l) { conferidas.push_back(l); };
+  janela->conferirLinhaBraille = [&](const std::string& l, const EstadoPassoVisual&) { conferidas.push_back(l); };
   const int i = 2;
   const Linhas antes = janela->visual.linhas;
   // Both buttons held, the left one released first: it already gave the
@@ -361,7 +361,7 @@ TEST_F(JanelaVisual, CheckAndDotViewStayOffWithoutTheirWindows) {
   visualiza(0);
   EXPECT_FALSE(janela->Conferir1->isEnabled());
   EXPECT_FALSE(janela->Grafico1->isEnabled());
-  janela->conferirLinhaBraille = [](const std::string&) {};
+  janela->conferirLinhaBraille = [](const std::string&, const EstadoPassoVisual&) {};
   janela->FormActivate();
   EXPECT_TRUE(janela->Conferir1->isEnabled());
 }
