@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
-#include <cstring>
 #include <string_view>
 
 #include "arquivos.h"
@@ -12,6 +11,7 @@
 #include "brgrafpr.h"
 #include "brrascunho.h"
 #include "cp1252.h"
+#include "linhas.h"
 #include "mensagens.h"
 
 namespace {
@@ -49,31 +49,6 @@ void linhaVertical(ImagemPontos& im, long long x, long long y1, long long y2, st
   for (long long y = de; y <= ate; ++y) im.ponto(x, y, cor);
 }
 
-// The lines of a .GRB text as linhasGrafico splits them (CR LF, a lone CR or
-// a lone LF ends a line), found with memchr: a binary or huge file must not
-// take long.
-template <typename F>
-void paraCadaLinha(std::string_view t, F&& f) {
-  if (t.empty()) return;
-  const char* const fim = t.data() + t.size();
-  const auto proxima = [fim](const char* de, char c) {
-    const void* q = std::memchr(de, c, static_cast<std::size_t>(fim - de));
-    return q ? static_cast<const char*>(q) : fim;
-  };
-  // The next CR and the next LF, each looked for again only once passed.
-  const char* cr = proxima(t.data(), '\r');
-  const char* lf = proxima(t.data(), '\n');
-  for (const char* i = t.data(); i < fim;) {
-    if (cr < i) cr = proxima(i, '\r');
-    if (lf < i) lf = proxima(i, '\n');
-    const char* q = std::min(cr, lf);
-    f(std::string_view(i, static_cast<std::size_t>(q - i)));
-    if (q == fim) break;
-    i = q + 1;
-    if (*q == '\r' && i < fim && *i == '\n') ++i;
-  }
-}
-
 // A dot of the page is two pixels side by side.
 void pontoDuplo(ImagemPontos& im, long long x, long long y) {
   im.ponto(x, y, corPretaVigraf);
@@ -109,10 +84,11 @@ void desenhaGrafico(Pagina& p, long long linha, std::string_view palavra, std::s
   long long maior = 0, linhasArquivo = 0;
   std::vector<std::string_view> visiveis;
   const long long linhasVisiveis = std::max<long long>(0, (p.imagem.altura - 5 + 3) / 4 - linha);
-  paraCadaLinha(conteudo, [&](std::string_view l) {
-    maior = std::max<long long>(maior, static_cast<long long>(l.size()));
-    if (linhasArquivo++ < linhasVisiveis) visiveis.push_back(l);
-  });
+  // Lines end as the .GRB reader ends them: CR LF, a lone CR or a lone LF.
+  for (const auto& l : plataforma::LeitorLinhas(conteudo, plataforma::RegraFimLinha::crLfLfOuCr)) {
+    maior = std::max<long long>(maior, static_cast<long long>(l.texto.size()));
+    if (linhasArquivo++ < linhasVisiveis) visiveis.push_back(l.texto);
+  }
 
   const int prefixo = limitaInt(static_cast<long long>(p.estado.prefixoMargem.size()));
   long long x0 = 1;
