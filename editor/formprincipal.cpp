@@ -954,17 +954,22 @@ void TformPrincipal::iniciaBusca() {
   acompanhaCursor();
 }
 
-void TformPrincipal::buscaProxima() {
+std::optional<int> TformPrincipal::localizaAposSelecao(const std::string& alvo, OpcoesBusca opcoes) const {
   const int inicio = RichEdit1->textCursor().selectionEnd();
   int antes = -1;
   const std::string texto = janelaDesde(*this, inicio, antes);
-  const auto achado = localizaTexto(texto, 0, textoBusca, opcoesBusca, antes);
-  if (!achado) {
+  const auto achado = localizaTexto(texto, 0, alvo, opcoes, antes);
+  if (!achado) return std::nullopt;
+  return inicio + static_cast<int>(*achado);
+}
+
+void TformPrincipal::buscaProxima() {
+  const auto a = localizaAposSelecao(textoBusca, opcoesBusca);
+  if (!a) {
     plataforma::mostraInformacao("Busca terminada");
     return;
   }
-  const int a = inicio + static_cast<int>(*achado);
-  seleciona(a, a + static_cast<int>(textoBusca.size()), true);
+  seleciona(*a, *a + static_cast<int>(textoBusca.size()), true);
 }
 
 void TformPrincipal::SubstituirPalavraClick() {
@@ -974,23 +979,16 @@ void TformPrincipal::SubstituirPalavraClick() {
 }
 
 bool TformPrincipal::localizaSubstituicao(bool foco) {
-  OpcoesBusca opcoes;
-  opcoes.maiusculas = ReplaceDialog1->diferenciaMaiusculas();
-  opcoes.palavraInteira = ReplaceDialog1->palavraInteira();
   const std::string alvo = ReplaceDialog1->texto();
-  const int inicio = RichEdit1->textCursor().selectionEnd();
-  int antes = -1;
-  const std::string texto = janelaDesde(*this, inicio, antes);
-  const auto achado = localizaTexto(texto, 0, alvo, opcoes, antes);
-  if (!achado) {
+  const auto a = localizaAposSelecao(alvo, ReplaceDialog1->opcoes());
+  if (!a) {
     plataforma::mostraInformacao("Terminou");
     QTextCursor c = RichEdit1->textCursor();
     c.setPosition(c.selectionStart());
     RichEdit1->setTextCursor(c);
     return false;
   }
-  const int a = inicio + static_cast<int>(*achado);
-  seleciona(a, a + static_cast<int>(alvo.size()), foco);
+  seleciona(*a, *a + static_cast<int>(alvo.size()), foco);
   return true;
 }
 
@@ -1017,14 +1015,11 @@ void TformPrincipal::ReplaceDialog1Replace() {
 void TformPrincipal::ReplaceDialog1ReplaceAll() {
   const QTextCursor c = RichEdit1->textCursor();
   const int volta = c.selectionStart();
-  OpcoesBusca opcoes;
-  opcoes.maiusculas = ReplaceDialog1->diferenciaMaiusculas();
-  opcoes.palavraInteira = ReplaceDialog1->palavraInteira();
   const std::string texto = textoEntre(0, RichEdit1->document()->characterCount() - 1);
   // Every replacement in one edit: one repaint, one undo.
   const SubstituicaoTotal r = substituiTodas(texto, static_cast<std::size_t>(c.selectionEnd()),
                                              ReplaceDialog1->texto(), ReplaceDialog1->substituto(),
-                                             opcoes);
+                                             ReplaceDialog1->opcoes());
   if (r.quantidade > 0) {
     substituiTrecho(static_cast<int>(r.inicio), static_cast<int>(r.fim), r.trecho);
     linhasBraille->textoSubstituido();

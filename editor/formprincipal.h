@@ -256,6 +256,9 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void converteLinhas(std::string (*converte)(std::string_view));
   // Selects widget positions a..b and gives the editor the focus when asked.
   void seleciona(int a, int b, bool foco);
+  // The widget position of the first match of `alvo` in the search window
+  // after the selection.
+  std::optional<int> localizaAposSelecao(const std::string& alvo, OpcoesBusca opcoes) const;
   // Windows-1252 text on the clipboard, as text and as its own bytes.
   void poeNaAreaTransferencia(const std::string& texto);
   bool jaMostrada_ = false;

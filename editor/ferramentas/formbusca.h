@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+#include "edicao.h"
+
 // A line edit that takes only characters a document can hold.
 QLineEdit* campoTexto1252(QWidget* pai);
 
@@ -48,6 +50,7 @@ class TReplaceDialog : public QDialog {
   std::string substituto() const;
   bool diferenciaMaiusculas() const { return cb_maiusculas->isChecked(); }
   bool palavraInteira() const { return cb_palavraInteira->isChecked(); }
+  OpcoesBusca opcoes() const { return {diferenciaMaiusculas(), palavraInteira()}; }
 
   std::function<void()> aoLocalizar;
   std::function<void()> aoSubstituir;
