@@ -62,6 +62,91 @@ QString quebrasSimples(QString texto) {
 
 QString qs(std::string_view cp) { return paraQString(cp); }
 
+// The editor's widget as lines: every block a line, the empty block after a
+// final line break none.
+class AdaptadorLinhas : public LinhasEditor {
+ public:
+  explicit AdaptadorLinhas(TformPrincipal& j) : j_(j) {}
+
+  int numeroLinhas() const override { return j_.numeroLinhas(); }
+  std::string linha(int i) const override {
+    return i < 0 || i >= numeroLinhas() ? std::string() : j_.linha(i);
+  }
+  void defineLinha(int i, const std::string& texto) override {
+    if (i < 0) return;
+    if (i >= numeroLinhas()) {
+      insereLinhaNoEditor(j_.RichEdit1, i, texto);
+      return;
+    }
+    const QTextBlock b = j_.RichEdit1->document()->findBlockByNumber(i);
+    j_.substituiTrecho(b.position(), b.position() + b.length() - 1, texto);
+  }
+  void insereLinha(int i, const std::string& texto) override {
+    insereLinhaNoEditor(j_.RichEdit1, std::max(i, 0), texto);
+  }
+  void removeLinha(int i) override {
+    const int n = numeroLinhas();
+    if (i < 0 || i >= n) return;
+    const QTextDocument* d = j_.RichEdit1->document();
+    const QTextBlock b = d->findBlockByNumber(i);
+    int a = b.position();
+    int z = b.position() + b.length();  // with its line break
+    if (!b.next().isValid()) {
+      // The last block has no break of its own: the one before it goes.
+      z = b.position() + b.length() - 1;
+      if (i > 0) --a;
+    }
+    j_.substituiTrecho(a, std::min(z, d->characterCount() - 1), {});
+  }
+  LinhaColuna inicioSelecao() const override {
+    LinhaColuna p;
+    j_.inicioSelecao(p.linha, p.coluna);
+    return p;
+  }
+  LinhaColuna fimSelecao() const override {
+    LinhaColuna p;
+    j_.fimSelecao(p.linha, p.coluna);
+    return p;
+  }
+  void substituiSelecao(const std::string& texto) override {
+    std::string t;
+    t.reserve(texto.size());
+    for (std::size_t k = 0; k < texto.size(); ++k) {
+      if (texto[k] == '\r') {
+        t += '\n';
+        if (k + 1 < texto.size() && texto[k + 1] == '\n') ++k;
+      } else {
+        t += texto[k];
+      }
+    }
+    const QTextCursor c = j_.RichEdit1->textCursor();
+    const int a = c.selectionStart();
+    j_.substituiTrecho(a, c.selectionEnd(), t);
+    QTextCursor fim = j_.RichEdit1->textCursor();
+    fim.setPosition(a + static_cast<int>(t.size()));
+    j_.RichEdit1->setTextCursor(fim);
+  }
+  void posicionaCursor(LinhaColuna p) override { j_.irParaLinhaColuna(p.linha, p.coluna); }
+  void iniciaEdicao() override {
+    if (niveis_++ == 0) {
+      bloco_ = QTextCursor(j_.RichEdit1->document());
+      bloco_.beginEditBlock();
+    }
+  }
+  void terminaEdicao() override {
+    if (niveis_ > 0 && --niveis_ == 0) {
+      bloco_.endEditBlock();
+      // Lines around the caret may have moved: every Braille row again.
+      j_.linhasBraille->textoSubstituido();
+    }
+  }
+
+ private:
+  TformPrincipal& j_;
+  QTextCursor bloco_;
+  int niveis_ = 0;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -228,6 +313,7 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   criaMenus();
   criaBotoes();
 
+  linhasEditor_ = std::make_unique<AdaptadorLinhas>(*this);
   FindDialog1 = new TFindDialog(this);
   FindDialog1->aoLocalizar = [this] { iniciaBusca(); };
   ReplaceDialog1 = new TReplaceDialog(this);

@@ -26,6 +26,7 @@
 #include "brlinhasbraille.h"
 #include "edicao.h"
 #include "formbusca.h"
+#include "linhaseditor.h"
 #include "rotulosbraille.h"
 #include "mensagens.h"
 
@@ -233,6 +234,9 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   // outside it.
   void substituiLinhas(const std::vector<std::string>& novas);
 
+  // The editor's lines as the tools that write lines see them.
+  LinhasEditor& linhasEditor() { return *linhasEditor_; }
+
   // The program's command line (the program sets it; the first argument
   // names the document opened when the window is first shown).
   QStringList argumentosPrograma;
@@ -262,6 +266,7 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   // Windows-1252 text on the clipboard, as text and as its own bytes.
   void poeNaAreaTransferencia(const std::string& texto);
   bool jaMostrada_ = false;
+  std::unique_ptr<LinhasEditor> linhasEditor_;
 };
 
 extern TformPrincipal* formPrincipal;
