@@ -59,13 +59,6 @@ std::optional<int> lePaginaInformada(std::string_view texto) {
 
 int linhaTopoInicial(int linhaRascunho) { return linhaRascunho >= 6 ? linhaRascunho - 5 : 0; }
 
-std::string linhaDeAnotacao(std::string_view texto) {
-  std::string r = "<*** ";
-  r += texto;
-  r += " ***>";
-  return r;
-}
-
 std::string semBrancosFinais(std::string_view linha) {
   while (!linha.empty() && static_cast<unsigned char>(linha.back()) <= ' ') linha.remove_suffix(1);
   return std::string(linha);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "brcodigo.h"
+#include "linhaanotacao.h"
 
 // The ruler that stands in for a line while a button is held: column numbers
 // with "_" at every tenth place, 42 columns.
@@ -49,9 +50,6 @@ std::optional<int> lePaginaInformada(std::string_view texto);
 
 // The top line the list shows first: five lines above the caret's draft line.
 int linhaTopoInicial(int linhaRascunho);
-
-// The line of an annotation as the document holds it.
-std::string linhaDeAnotacao(std::string_view texto);
 
 // A line for the check window: trailing bytes of 32 or less removed.
 std::string semBrancosFinais(std::string_view linha);

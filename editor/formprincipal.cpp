@@ -18,6 +18,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "arquivos.h"
@@ -30,8 +31,14 @@
 #include "brgerador.h"
 #include "brgrafpr.h"
 #include "brvisual.h"
+#include "anotacoes.h"
+#include "destaques.h"
+#include "formanotacoes.h"
+#include "formconftabela.h"
 #include "formdigitabraille.h"
 #include "formimprime.h"
+#include "formmacro.h"
+#include "formquadro.h"
 #include "formsimb.h"
 #include "marcas.h"
 #include "formsplash.h"
@@ -191,7 +198,7 @@ void TEditorTexto::keyPressEvent(QKeyEvent* e) {
     bipe();
     return;
   }
-  if (quebra && (e->modifiers() & Qt::ShiftModifier)) {
+  if (quebra && (e->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
     // Shift+Enter would put a line separator inside a line; a document has
     // only whole lines.
     textCursor().insertBlock();
@@ -233,6 +240,11 @@ bool TEditorTexto::canInsertFromMimeData(const QMimeData* origem) const {
 
 void TEditorTexto::insertFromMimeData(const QMimeData* origem) {
   if (!origem->hasText()) return;
+  // In reviewer mode nothing is typed or pasted into the text.
+  if (isReadOnly()) {
+    bipe();
+    return;
+  }
   // What the document cannot hold shows as "?" at once, as it will be saved;
   // the limit counts the characters that stay.
   const QString texto = textoqt::so1252(quebrasSimples(origem->text()));
@@ -302,7 +314,8 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   painelStatus1->setFixedWidth(120);
   painelStatus2 = new QLabel(QStringLiteral(" "));
   painelStatus2->setTextFormat(Qt::PlainText);
-  painelStatus2->setFixedWidth(100);
+  // Wide enough for reviewer mode's notice.
+  painelStatus2->setMinimumWidth(100);
   StatusBar1->addWidget(painelStatus1);
   StatusBar1->addWidget(painelStatus2);
 
@@ -314,6 +327,7 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   criaBotoes();
 
   linhasEditor_ = std::make_unique<AdaptadorLinhas>(*this);
+  pausa = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   FindDialog1 = new TFindDialog(this);
   FindDialog1->aoLocalizar = [this] { iniciaBusca(); };
   ReplaceDialog1 = new TReplaceDialog(this);
@@ -540,6 +554,22 @@ void TformPrincipal::criaMenus() {
   liga(minsculaMAISCULA1, &TformPrincipal::minsculaMAISCULA1Click);
   liga(MAISCULAminscula1, &TformPrincipal::MAISCULAminscula1Click);
   liga(Criargrficovazio1, &TformPrincipal::Criargrficovazio1Click);
+  liga(Quadrinhos1, &TformPrincipal::Quadrinhos1Click);
+  liga(Grandeabrangncia1, &TformPrincipal::Grandeabrangncia1Click);
+  liga(Mdiaabrangncia1, &TformPrincipal::Mdiaabrangncia1Click);
+  liga(Pequenaabrangncia1, &TformPrincipal::Pequenaabrangncia1Click);
+  liga(Notadetranscrio1, &TformPrincipal::Notadetranscrio1Click);
+  ligaEditor(Variante1, [this] { Variante1Click(1); });
+  ligaEditor(Variante2, [this] { Variante1Click(2); });
+  ligaEditor(Variante3, [this] { Variante1Click(3); });
+  liga(Pginaemtinta1, &TformPrincipal::ptintaClick);
+  liga(Centrarlinhas1, &TformPrincipal::Centrarlinhas1Click);
+  liga(CriarAnotacao1, &TformPrincipal::CriarAnotacao1Click);
+  liga(Folhearrevises1, &TformPrincipal::Folhearrevises1Click);
+  ModoRevisor1->setCheckable(true);
+  liga(ModoRevisor1, &TformPrincipal::ModoRevisor1Click);
+  liga(Macroprocessador1, &TformPrincipal::Macroprocessador1Click);
+  liga(extoparaTabela1, &TformPrincipal::extoparaTabela1Click);
   liga(DigitaoPerkins1, &TformPrincipal::DigitaoPerkins1Click);
   liga(InserodeSmbolos1, &TformPrincipal::InserodeSmbolos1Click);
   liga(abeladeCaracteres1, &TformPrincipal::abeladeCaracteres1Click);
@@ -619,6 +649,11 @@ void TformPrincipal::criaBotoes() {
   liga(RecuoBnt, [this] { RecuoBntClick(); });
   liga(naoFormBtn, [this] { Trechonoformatvel1Click(); });
   liga(simbBtn, [this] { InserodeSmbolos1Click(); });
+  liga(pAjuBtn, [this] { pAjuBtnClick(); });
+  liga(b_anot, [this] { CriarAnotacao1Click(); });
+  liga(ptinta, [this] { ptintaClick(); });
+  liga(b_centr, [this] { Centrarlinhas1Click(); });
+  liga(pagBtn, [this] { pagBtnClick(); });
   liga(perkBtn, [this] { DigitaoPerkins1Click(); });
   liga(fontBtn, [this] { Fontenatela1Click(); });
   liga(br15Btn, [this] { N5linhasBraille1Click(); });
@@ -741,7 +776,8 @@ bool TformPrincipal::RichEdit1KeyDown(QKeyEvent* e) {
 }
 
 void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) {
-  if (configuracao.quebraLin) {
+  // A reviewer walking through the text never changes it.
+  if (configuracao.quebraLin && !RichEdit1->isReadOnly()) {
     int l = 0;
     int c = 0;
     posicaoCursorStatus(l, c);
@@ -1254,6 +1290,64 @@ void TformPrincipal::DigitaremBraille1Click() { iniciaRetoquesBraille(); }
 
 // ---------------------------------------------------------------------------
 // Characters from the six-key window, the palette and the map.
+
+void TformPrincipal::CriarAnotacao1Click() {
+  if (criaAnotacao(linhasEditor())) RichEdit1KeyUp(nullptr);
+}
+
+void TformPrincipal::Folhearrevises1Click() {
+  if (formAnotacoes) servicoqt::mostraModal(*formAnotacoes);
+}
+
+void TformPrincipal::ModoRevisor1Click() {
+  const AspectoRevisor a = alternaModoRevisor(RichEdit1->isReadOnly(), RichEdit1->bipe, pausa);
+  RichEdit1->setReadOnly(a.somenteLeitura);
+  // Read-only still lets the reviewer move the caret with the keys.
+  if (a.somenteLeitura)
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  ModoRevisor1->setChecked(a.somenteLeitura);
+  painelStatus2->setText(paraQString(a.painel));
+  QPalette p = RichEdit1->palette();
+  p.setColor(QPalette::Base, QColor(a.vermelho, a.verde, a.azul));
+  RichEdit1->setPalette(p);
+}
+
+void TformPrincipal::Grandeabrangncia1Click() { insereAntesDaSelecao(linhasEditor(), separadorGrande); }
+void TformPrincipal::Mdiaabrangncia1Click() { insereAntesDaSelecao(linhasEditor(), separadorMedio); }
+void TformPrincipal::Pequenaabrangncia1Click() { insereAntesDaSelecao(linhasEditor(), separadorPequeno); }
+void TformPrincipal::Notadetranscrio1Click() { insereAntesDaSelecao(linhasEditor(), notaTranscricao); }
+void TformPrincipal::Variante1Click(int variante) { insereVariante(linhasEditor(), variante); }
+void TformPrincipal::ptintaClick() { inserePaginaTinta(linhasEditor()); }
+void TformPrincipal::Centrarlinhas1Click() { centraLinhas(linhasEditor()); }
+
+void TformPrincipal::pagBtnClick() {
+  insereQuebraPagina(linhasEditor());
+  RichEdit1KeyUp(nullptr);
+}
+
+void TformPrincipal::Quadrinhos1Click() {
+  if (!FormQuadro) return;
+  FormQuadro->show();
+  FormQuadro->raise();
+  FormQuadro->activateWindow();
+}
+
+void TformPrincipal::Macroprocessador1Click() {
+  if (!formMacro) return;
+  formMacro->show();
+  formMacro->raise();
+  formMacro->activateWindow();
+  // The file box is filled again even when the window was open already.
+  formMacro->FormActivate();
+}
+
+void TformPrincipal::pAjuBtnClick() {
+  if (FormQuadro) FormQuadro->criaQuadro(2);
+}
+
+void TformPrincipal::extoparaTabela1Click() {
+  if (formConfTabela) servicoqt::mostraModal(*formConfTabela);
+}
 
 void TformPrincipal::DigitaoPerkins1Click() {
   if (FormDigitaBraille) servicoqt::mostraModal(*FormDigitaBraille);

@@ -184,6 +184,24 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void DigitaremBraille1Click();
 
   // Characters typed through other windows.
+  void CriarAnotacao1Click();
+  void Folhearrevises1Click();
+  void ModoRevisor1Click();
+  // How reviewer mode waits between its two beeps (tests put their own in).
+  std::function<void(int ms)> pausa;
+  void Quadrinhos1Click();
+  // Layout markup.
+  void Grandeabrangncia1Click();
+  void Mdiaabrangncia1Click();
+  void Pequenaabrangncia1Click();
+  void Notadetranscrio1Click();
+  void Variante1Click(int variante);
+  void ptintaClick();
+  void Centrarlinhas1Click();
+  void pagBtnClick();
+  void Macroprocessador1Click();
+  void pAjuBtnClick();
+  void extoparaTabela1Click();
   void DigitaoPerkins1Click();
   void InserodeSmbolos1Click();
   void abeladeCaracteres1Click();

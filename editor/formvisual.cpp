@@ -465,10 +465,18 @@ void insereLinhaNoEditor(QPlainTextEdit* editor, int indice, const std::string& 
     c.setPosition(doc->lastBlock().position());
     c.insertText(paraQString(texto));
     c.insertBlock();
-  } else {
-    c.movePosition(QTextCursor::End);
-    if (linhas > 0) c.insertBlock();
+  } else if (linhas == 0) {
+    // An empty document: the line and its break, so that an empty line
+    // counts as one.
     c.insertText(paraQString(texto));
+    c.insertBlock();
+  } else {
+    // After a last line without its break: the new line follows it; an
+    // empty one keeps a break of its own, or it would be no line.
+    c.movePosition(QTextCursor::End);
+    c.insertBlock();
+    c.insertText(paraQString(texto));
+    if (texto.empty()) c.insertBlock();
   }
   c.endEditBlock();
 }

@@ -5,7 +5,11 @@
 #include "arquivos.h"
 #include "brcodigo.h"
 #include "brexgraf.h"
+#include "formanotacoes.h"
 #include "formchecabrl.h"
+#include "formconftabela.h"
+#include "formmacro.h"
+#include "formquadro.h"
 #include "formdigitabraille.h"
 #include "formsimb.h"
 #include "formvisualgraf.h"
@@ -62,6 +66,20 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   // The progress window of print jobs.
   FormConta = new TFormConta;
   FormConta->setAttribute(Qt::WA_QuitOnClose, false);
+  // The tools that write lines work on the editor's lines and end as a
+  // menu command does: Braille rows and status bar follow.
+  auto editor = []() -> LinhasEditor* { return formPrincipal ? &formPrincipal->linhasEditor() : nullptr; };
+  auto depois = [] {
+    if (formPrincipal) formPrincipal->acompanhaCursor();
+  };
+  FormQuadro = new TFormQuadro;
+  FormQuadro->setAttribute(Qt::WA_QuitOnClose, false);
+  FormQuadro->editor = editor;
+  FormQuadro->aposComando = depois;
+  formMacro = new TformMacro;
+  formMacro->setAttribute(Qt::WA_QuitOnClose, false);
+  formMacro->editor = editor;
+  formMacro->aposComando = depois;
   // The character map, six-key typing and the symbol palette, which type
   // into the editor.
   auto insere = [](const std::string& texto) {
@@ -81,6 +99,10 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   FormSimb->insereTexto = insere;
   // The dictionary files (section DICIONARIO).
   leConfigDicionario();
+  formConfTabela = new TformConfTabela;
+  formConfTabela->setAttribute(Qt::WA_QuitOnClose, false);
+  formConfTabela->editor = editor;
+  formConfTabela->aposComando = depois;
   // The line check of the preview.
   formChecaBrl = new TformChecaBrl;
   formChecaBrl->setAttribute(Qt::WA_QuitOnClose, false);
@@ -88,6 +110,10 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
     formChecaBrl->mostraLinha(linha, estado);
     servicoqt::mostraModal(*formChecaBrl);
   };
+  // The annotation list, which leads to the annotated lines.
+  formAnotacoes = new TformAnotacoes;
+  formAnotacoes->setAttribute(Qt::WA_QuitOnClose, false);
+  formAnotacoes->editor = editor;
   // The graphic check before a graphic line goes in.
   formExibeGraf = new TformExibeGraf;
   formExibeGraf->setAttribute(Qt::WA_QuitOnClose, false);
@@ -133,6 +159,14 @@ void destroiJanelas() {
   FormDigitaBraille = nullptr;
   delete TabCaracteres;
   TabCaracteres = nullptr;
+  delete formConfTabela;
+  formConfTabela = nullptr;
+  delete formAnotacoes;
+  formAnotacoes = nullptr;
+  delete formMacro;
+  formMacro = nullptr;
+  delete FormQuadro;
+  FormQuadro = nullptr;
   delete FormConta;
   FormConta = nullptr;
   delete FormImprime;

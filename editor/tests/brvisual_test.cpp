@@ -212,7 +212,6 @@ TEST(VisualizacaoSimples, SelectionTopLineAndCheckText) {
   EXPECT_EQ(linhaTopoInicial(40), 35);
   EXPECT_EQ(semBrancosFinais("ab c  \x01\t"), "ab c");
   EXPECT_EQ(semBrancosFinais("   "), "");
-  EXPECT_EQ(linhaDeAnotacao("ver isto"), "<*** ver isto ***>");
 }
 
 // ---------------------------------------------------------------------------

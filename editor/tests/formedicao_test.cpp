@@ -4,10 +4,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <map>
 
+#include "../ferramentas/tests/casos.h"
 #include "apoio_testes.h"
 #include "brexgraf.h"
 #include "brvars.h"
@@ -27,14 +28,12 @@ class Edicao : public ::testing::Test {
     reiniciaVariaveis();
     reiniciaArquivos();
     dirPrograma = pasta.caminho();
-    janela = new TformPrincipal;
-    formPrincipal = janela;
+    formPrincipal = janela = new TformPrincipal;
   }
   void TearDown() override {
     servicoqt::defineMostraModal({});
     delete janela;
-    delete formExibeGraf;
-    formExibeGraf = nullptr;
+    delete std::exchange(formExibeGraf, nullptr);
     reiniciaVariaveis();
   }
   void seleciona(int a, int b) {
@@ -44,11 +43,7 @@ class Edicao : public ::testing::Test {
     janela->RichEdit1->setTextCursor(c);
   }
   Linhas linhas() const { return janela->linhasDocumento(); }
-  // The command undone in one step gives back the text before it.
-  void desfazUmaVez(const Linhas& antes) {
-    janela->RichEdit1->undo();
-    EXPECT_EQ(linhas(), antes);
-  }
+  QTextCursor cursor() const { return janela->RichEdit1->textCursor(); }
 
   apoio::WindowsTemporario windows;
   apoio::PastaTemporaria pasta;
@@ -56,183 +51,137 @@ class Edicao : public ::testing::Test {
   TformPrincipal* janela = nullptr;
 };
 
-TEST_F(Edicao, itensLigadosENaoLigados) {
-  for (QAction* a : {janela->Desfazer1, janela->Recortar1, janela->Copiar1, janela->CopiaremBraille1,
-                     janela->Colar1, janela->Procurar1, janela->SubstituirPalavra,
-                     janela->SelecionarTudo1, janela->Dividirlinhasgrandes1,
-                     janela->Trechonoformatvel1, janela->Recuode21, janela->DigitaremBraille1,
-                     janela->ConverterparaformatoDOS1, janela->ConverterparaformatoWindows1,
-                     janela->Eliminarformataes1, janela->minsculaMAISCULA1, janela->MAISCULAminscula1,
-                     janela->Criargrficovazio1, janela->PaginaGrafica1, janela->Intercalargrfico1,
-                     janela->Embutirgrfico1})
-    EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-  for (QToolButton* b : {janela->CutBtn, janela->CopyBtn, janela->PasteBtn, janela->negBtn,
-                         janela->RecuoBnt, janela->naoFormBtn})
-    EXPECT_TRUE(b->isEnabled()) << b->toolTip().toStdString();
-  EXPECT_FALSE(janela->Centrarlinhas1->isEnabled());
+TEST_F(Edicao, itensLigados) {
+  TformPrincipal& j = *janela;
+  for (QObject* o : std::initializer_list<QObject*>{
+           j.Desfazer1, j.Recortar1, j.Copiar1, j.CopiaremBraille1, j.Colar1, j.Procurar1, j.SubstituirPalavra,
+           j.SelecionarTudo1, j.Dividirlinhasgrandes1, j.Trechonoformatvel1, j.Recuode21, j.DigitaremBraille1,
+           j.ConverterparaformatoDOS1, j.ConverterparaformatoWindows1, j.Eliminarformataes1, j.minsculaMAISCULA1,
+           j.MAISCULAminscula1, j.Criargrficovazio1, j.PaginaGrafica1, j.Intercalargrfico1, j.Embutirgrfico1,
+           j.CutBtn, j.CopyBtn, j.PasteBtn, j.negBtn, j.RecuoBnt, j.naoFormBtn})
+    EXPECT_TRUE(o->property("enabled").toBool()) << o->property("text").toString().toStdString();
 }
 
-// The window's own keys reach their command once, never the editor as well.
+// The window's own keys reach their command once, never the editor as well;
+// each pair of lines is one edit. Ctrl+B puts the Braille of the selection's
+// lines on the clipboard.
 TEST_F(Edicao, atalhosDaJanelaAgemUmaVez) {
   janela->show();
   janela->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(janela));
   janela->RichEdit1->setFocus();
-  janela->carregaLinhas({"a", "b"});
+  janela->carregaLinhas({"10", "x"});
+  seleciona(0, 1);
   QSignalSpy copias(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-  QTest::keyClick(janela->RichEdit1, Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(linhas(), (Linhas{"<F->", "a", "<F+>", "b"}));
-  seleciona(0, 0);
-  QTest::keyClick(janela->RichEdit1, Qt::Key_E, Qt::ControlModifier);
-  EXPECT_EQ(linhas(), (Linhas{"<R+>", "<F->", "<R->", "a", "<F+>", "b"}));
-  QTest::keyClick(janela->RichEdit1, Qt::Key_B, Qt::ControlModifier);
+  const auto control = [&](Qt::Key k) { QTest::keyClick(janela->RichEdit1, k, Qt::ControlModifier); };
+  control(Qt::Key_B);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#aj\r\n"));
   EXPECT_EQ(copias.count(), 1);
-  QTest::keyClick(janela->RichEdit1, Qt::Key_S, Qt::ControlModifier);
+  control(Qt::Key_N);
+  EXPECT_EQ(linhas(), (Linhas{"<F->", "10", "<F+>", "x"}));
+  seleciona(0, 0);
+  control(Qt::Key_E);
+  EXPECT_EQ(linhas(), (Linhas{"<R+>", "<F->", "<R->", "10", "<F+>", "x"}));
+  control(Qt::Key_S);
   EXPECT_TRUE(janela->ReplaceDialog1->isVisible());
   janela->ReplaceDialog1->close();
-  // Each pair was one edit.
-  QTest::keyClick(janela->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(linhas(), (Linhas{"<F->", "a", "<F+>", "b"}));
+  control(Qt::Key_Z);
+  EXPECT_EQ(linhas(), (Linhas{"<F->", "10", "<F+>", "x"}));
 }
 
+// Find selects the first match and F3 the next, until the search ends.
+// Replace takes the next match after the selection; replace all the rest, as
+// one edit, and puts the caret back.
 TEST_F(Edicao, localizarF3ESubstituir) {
   janela->carregaLinhas({"Ação e ação,"_cp, "acao AÇÃO"_cp});
   janela->FindDialog1->E_texto->setText(textoqt::paraQString("ação"_cp));
   janela->FindDialog1->b_localiza->click();
   EXPECT_FALSE(janela->FindDialog1->isVisible());
-  EXPECT_EQ(janela->RichEdit1->textCursor().selectionStart(), 0);
-  const std::vector<int> seguintes = {7, 18};
-  for (int esperado : seguintes) {
+  EXPECT_EQ(cursor().selectionStart(), 0);
+  mensagens.esperaOk(2);
+  for (const int esperado : {7, 18, 18}) {
     QTest::keyClick(janela->RichEdit1, Qt::Key_F3);
-    EXPECT_EQ(janela->RichEdit1->textCursor().selectionStart(), esperado);
+    EXPECT_EQ(cursor().selectionStart(), esperado);
   }
-  mensagens.esperaOk();
-  QTest::keyClick(janela->RichEdit1, Qt::Key_F3);
-  EXPECT_EQ(mensagens.servico.textos(), (Linhas{"Busca terminada"}));
-  EXPECT_EQ(janela->RichEdit1->textCursor().selectionStart(), 18);
 
-  // Replace takes the next match after the selection; replace all the rest,
-  // as one edit, and puts the caret back.
-  const Linhas antes = {"um um um", "um"};
-  janela->carregaLinhas(antes);
+  janela->carregaLinhas({"um um um", "um"});
   janela->ReplaceDialog1->E_texto->setText(QStringLiteral("um"));
   janela->ReplaceDialog1->E_substituto->setText(QStringLiteral("dois um"));
   janela->ReplaceDialog1->cb_palavraInteira->setChecked(true);
   seleciona(0, 2);
   janela->ReplaceDialog1->b_substitui->click();
-  EXPECT_EQ(linhas(), (Linhas{"um dois um um", "um"}));
-  mensagens.esperaOk();
+  const Linhas antes = {"um dois um um", "um"};
+  EXPECT_EQ(linhas(), antes);
   seleciona(0, 0);
   janela->ReplaceDialog1->b_substituiTodas->click();
   EXPECT_EQ(linhas(), (Linhas{"dois um dois dois um dois um", "dois um"}));
-  EXPECT_EQ(mensagens.servico.textos().back(), "Terminou");
-  EXPECT_EQ(janela->RichEdit1->textCursor().position(), 0);
-  EXPECT_FALSE(janela->RichEdit1->textCursor().hasSelection());
-  desfazUmaVez({"um dois um um", "um"});
+  EXPECT_EQ(mensagens.servico.textos(), (Linhas{"Busca terminada", "Terminou"}));
+  EXPECT_EQ(std::pair(cursor().anchor(), cursor().position()), std::pair(0, 0));
+  janela->RichEdit1->undo();
+  EXPECT_EQ(linhas(), antes);
 }
 
 // Typing past the margin moves the last word on and keeps the blank typed.
 TEST_F(Edicao, quebraAoDigitar) {
   configuracao.maxCol = 10;
-  struct Caso {
-    bool quebra;
-    const char* digitado;
-    Linhas linhas;
-    int linhaCursor, colunaCursor;
-  } casos[] = {
-      {true, "aaaa bbbbb", {"aaaa ", "bbbbb"}, 1, 5},
-      {true, "aaaa bbbb c", {"aaaa ", "bbbb c"}, 1, 6},
-      {false, "aaaa bbbb c", {"aaaa bbbb c"}, 0, 11},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.digitado);
-    configuracao.quebraLin = c.quebra;
+  for (const auto& [quebra, digitado, depois, linha, coluna] :
+       {std::tuple{true, "aaaa bbbbb", Linhas{"aaaa ", "bbbbb"}, 1, 5},
+        {true, "aaaa bbbb c", Linhas{"aaaa ", "bbbb c"}, 1, 6},
+        {false, "aaaa bbbb c", Linhas{"aaaa bbbb c"}, 0, 11}}) {
+    SCOPED_TRACE(digitado + std::string(quebra ? "" : ", no break"));
+    configuracao.quebraLin = quebra;
     janela->carregaLinhas({});
-    QTest::keyClicks(janela->RichEdit1, c.digitado);
-    EXPECT_EQ(linhas(), c.linhas);
-    const QTextCursor cursor = janela->RichEdit1->textCursor();
-    EXPECT_EQ(cursor.blockNumber(), c.linhaCursor);
-    EXPECT_EQ(cursor.positionInBlock(), c.colunaCursor);
+    QTest::keyClicks(janela->RichEdit1, digitado);
+    EXPECT_EQ(linhas(), depois);
+    EXPECT_EQ(std::pair(cursor().blockNumber(), cursor().positionInBlock()), std::pair(linha, coluna));
   }
 }
 
+// The cases are in dados/.
 TEST_F(Edicao, comandosDeLinhasSaoUmaEdicao) {
   configuracao.maxCol = 10;
-  const Linhas texto = {"ação de longo alcance"_cp, "\tx ü"_cp};
-  struct Caso {
-    const char* nome;
-    std::function<void()> comando;
-    Linhas depois;
-  } casos[] = {
-      {"maiúsculas", [&] { seleciona(0, 4); janela->minsculaMAISCULA1->trigger(); },
-       {"AÇÃO de longo alcance"_cp, "\tx ü"_cp}},
-      {"dividir", [&] { mensagens.servico.respostasBotao.push_back(Botao::sim);
-                        janela->Dividirlinhasgrandes1->trigger(); },
-       {"ação de "_cp, "longo ", "alcance", "\tx ü"_cp}},
-      {"DOS", [&] { janela->ConverterparaformatoDOS1->trigger(); },
-       {cp1252::paraOem("ação de longo alcance"_cp), "\tx \x81"}},
-      {"formatações", [&] { janela->Eliminarformataes1->trigger(); },
-       {"ação de longo alcance"_cp, "  x ü"_cp}},
-      {"par", [&] { seleciona(2, 2); janela->naoFormBtn->click(); },
-       {"<F->", "ação de longo alcance"_cp, "<F+>", "\tx ü"_cp}},
-      {"negrito", [&] { seleciona(5, 7); janela->negBtn->click(); },
-       {"ação *de* longo alcance"_cp, "\tx ü"_cp}},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
-    janela->carregaLinhas(texto);
-    c.comando();
-    EXPECT_EQ(linhas(), c.depois);
-    desfazUmaVez(texto);
+  TformPrincipal& j = *janela;
+  const std::map<std::string, QObject*> comandos = {
+      {"upper", j.minsculaMAISCULA1}, {"split", j.Dividirlinhasgrandes1}, {"dos", j.ConverterparaformatoDOS1},
+      {"windows", j.ConverterparaformatoWindows1}, {"unformat", j.Eliminarformataes1}, {"pair", j.naoFormBtn},
+      {"bold", j.negBtn}};
+  for (const auto& c : casos::le("comandosDeLinhas.tsv")) {
+    SCOPED_TRACE(c);
+    janela->carregaLinhas(c.linhas(1));
+    seleciona(c.n(2), c.n(3));
+    if (c[5] != "-") mensagens.servico.respostasBotao.push_back(c[5] == "yes" ? Botao::sim : Botao::nao);
+    QObject* comando = comandos.at(c[4]);
+    QMetaObject::invokeMethod(comando, qobject_cast<QAction*>(comando) ? "trigger" : "click");
+    EXPECT_TRUE(mensagens.servico.respostasBotao.empty());  // the question was asked
+    EXPECT_EQ(linhas(), c.linhas(6));
+    janela->RichEdit1->undo();
+    EXPECT_EQ(linhas(), c.linhas(1));
   }
-  // The bytes the code page leaves undefined stay in the editor and come back.
-  janela->carregaLinhas({"\tx \x81"});
-  janela->ConverterparaformatoWindows1->trigger();
-  EXPECT_EQ(linhas(), (Linhas{"\tx ü"_cp}));
-  // No: nothing is split.
-  mensagens.servico.respostasBotao.push_back(Botao::nao);
-  janela->carregaLinhas(texto);
-  janela->Dividirlinhasgrandes1->trigger();
-  EXPECT_EQ(linhas(), texto);
-  EXPECT_EQ(mensagens.servico.registro.back().tipo, plataforma::TipoMensagem::simples);
+  for (const auto& r : mensagens.servico.registro) EXPECT_EQ(r.tipo, plataforma::TipoMensagem::simples);
 }
 
-TEST_F(Edicao, copiaEmBrailleVaiParaAAreaDeTransferencia) {
-  janela->carregaLinhas({"10", "x"});
-  seleciona(0, 1);
-  janela->CopiaremBraille1->trigger();
-  const QString texto = QGuiApplication::clipboard()->text();
-  EXPECT_TRUE(texto.endsWith(QStringLiteral("aj\r\n"))) << texto.toStdString();
-  EXPECT_EQ(texto.count(QStringLiteral("\r\n")), 1);
-}
-
+// The graphic is shown as dots before its line goes in: above the caret's line
+// from column 0, below it from further on; cancelled, nothing goes in.
 TEST_F(Edicao, graficoConferidoAntesDeEntrar) {
   nomeDocumento = pasta.arquivo("livro.txt");
   pasta.grava("casa.grb", "* *\r\n");
-  struct Caso {
-    bool confirma;
-    int coluna;
-    Linhas depois;
-  } casos[] = {
-      {true, 1, {"abc", "<G+ casa.grb>", "def"}},
-      {true, 0, {"<G+ casa.grb>", "abc", "def"}},
-      {false, 1, {"abc", "def"}},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.coluna);
+  for (const auto& [confirma, coluna, depois] : {std::tuple{true, 1, Linhas{"abc", "<G+ casa.grb>", "def"}},
+                                                 {true, 0, Linhas{"<G+ casa.grb>", "abc", "def"}},
+                                                 {false, 1, Linhas{"abc", "def"}}}) {
+    SCOPED_TRACE(std::to_string(coluna) + (confirma ? "" : ", cancelled"));
     janela->carregaLinhas({"abc", "def"});
-    seleciona(c.coluna, c.coluna);
+    seleciona(coluna, coluna);
     mensagens.servico.respostasTexto.push_back(pasta.arquivo("casa.grb"));
     bool viuPontos = false;
-    servicoqt::defineMostraModal([&](QDialog&) {
+    servicoqt::defineMostraModal([&, confirma = confirma](QDialog&) {
       formExibeGraf->FormShow();
       viuPontos = formExibeGraf->imagem.pixelColor(5, 1) == Qt::black;
-      c.confirma ? formExibeGraf->b_confirmaClick() : formExibeGraf->b_cancelaClick();
+      confirma ? formExibeGraf->b_confirmaClick() : formExibeGraf->b_cancelaClick();
       return 0;
     });
     janela->Embutirgrfico1->trigger();
     EXPECT_TRUE(viuPontos);
-    EXPECT_EQ(linhas(), c.depois);
+    EXPECT_EQ(linhas(), depois);
   }
 }
 

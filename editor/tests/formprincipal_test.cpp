@@ -220,10 +220,10 @@ TEST_F(JanelaPrincipal, atalhosSemConflito) {
 }
 
 TEST_F(JanelaPrincipal, comandosDeOutrasVersoesFicamDesligados) {
-  for (QAction* a : {janela->Centrarlinhas1, janela->Quadrinhos1,
+  for (QAction* a : {janela->ConfiguraMargem, janela->Carregardicionrio1,
                      janela->ParmetrosdaImpresso1, janela->BraillenoWord1, janela->Verificarerro1})
     EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-  for (QToolButton* b : {janela->pAjuBtn, janela->dicBtn})
+  for (QToolButton* b : {janela->dicBtn})
     EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
   for (QAction* a : {janela->Novo1, janela->Abrir1, janela->Salvar1, janela->SalvarComo1,
                      janela->Imprimir1, janela->ImprimirBraille1, janela->Sair1,

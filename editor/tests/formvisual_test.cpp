@@ -441,7 +441,7 @@ TEST(InsereLinhaNoEditor, PutsTheLineBeforeTheGivenLine) {
       {"before the second line", "a\nb", 1, "a\nN\nb"},
       {"after the last line", "a\nb", 2, "a\nb\nN"},
       {"after a last line with a line break", "a\nb\n", 2, "a\nb\nN\n"},
-      {"into an empty editor", "", 0, "N"},
+      {"into an empty editor", "", 0, "N\n"},
       {"a negative index is the first line", "a", -4, "N\na"},
   };
   for (const auto& c : casos) {

@@ -9,7 +9,9 @@
 
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cp1252.h"
@@ -57,11 +59,22 @@ struct Caso {
       if (c == '\n') r.emplace_back(); else r.back().push_back(c);
     return r;
   }
+  // A field of points "x,y x,y ...".
+  std::vector<std::pair<int, int>> pontos(std::size_t i) const {
+    std::istringstream in(campos.at(i));
+    std::vector<std::pair<int, int>> r;
+    char virgula;
+    for (int x, y; in >> x >> virgula >> y;) r.emplace_back(x, y);
+    EXPECT_TRUE(in.eof()) << "points in " << campos.at(i);
+    return r;
+  }
 };
 
-// The cases of dados/<nome>; every case has as many fields as the first.
+// The cases of dados/<nome>, beside this file; every case has as many fields
+// as the first.
 inline std::vector<Caso> le(const std::string& nome) {
-  std::ifstream arquivo(std::string(LUMAREL_DIR_TESTES) + "/../ferramentas/tests/dados/" + nome);
+  const std::string aqui = __FILE__;
+  std::ifstream arquivo(aqui.substr(0, aqui.find_last_of("/\\") + 1) + "dados/" + nome);
   EXPECT_TRUE(arquivo.is_open()) << nome;
   std::vector<Caso> lidos;
   std::string texto;

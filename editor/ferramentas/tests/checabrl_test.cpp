@@ -4,42 +4,29 @@
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "brtraduz.h"
 #include "brvars.h"
-#include "cp1252.h"
+#include "casos.h"
 
 namespace {
 
-using namespace std::string_literals;
-
-// Identity table, unified code: the cells come back as themselves.
+// The cases are in dados/.
 TEST(ReverteBraille, MaiusculasENumeros) {
-  for (const auto& [linha, texto] : std::vector<std::pair<std::string, std::string>>{
-           {"{{ana", "ANA"}, {"{ana", "Ana"}, {"#abc", "123"}, {"#j,e", "0,5"}, {"# ", "# "},
-           {"{{ ", "{{ "}, {"", ""}, {"{", "{"}, {"{{", "{{"}, {"#", "#"}, {"a{{b", "aB"},
-           {"x {{ana casa", "x ANA casa"}, {"{{a{b", "AB"}, {"{{{a", "{A"}, {"{a{{b", "AB"},
-           {"{{aço"_cp, "AÇO"_cp}, {"{ção"_cp, "Ção"_cp}, {"{{ab-c", "AB-c"}, {"#a#b", "12"},
-           {"#a'bcd,e f", "1.234,5 f"}, {"#k", "#k"}, {"a#{b", "a#B"}, {"#{{a", "#A"},
-           {"{#a", "{1"}, {"a'b", "a.b"}, {"xAy", "x\0y"s}}) {
-    SCOPED_TRACE(linha);
-    EXPECT_EQ(reverteBraille(linha, tabelaIdentidade(), false), texto);
+  for (const auto& c : casos::le("reverteBraille.tsv")) {
+    SCOPED_TRACE(c);
+    EXPECT_EQ(reverteBraille(c[1], tabelaIdentidade(), false), c[2]);
   }
 }
 
 // Each printer byte goes back to the last cell of the code that the table
 // sends to it; printer byte 39 is always the full stop.
 TEST(ReverteBraille, TabelaInversa) {
-  struct Caso { bool antigo; std::vector<std::pair<unsigned char, unsigned char>> trocas; std::string linha, texto; };
-  for (const Caso& c : std::vector<Caso>{
-           {false, {}, "]a\xAC", "\0a\xAC"s}, {true, {}, "]a\xAC", "]a\0"s}, {true, {}, "{ana", "Ana"},
-           {false, {{'b', 'a'}}, "ab", "b\0"s}, {false, {{'a', 'b'}}, "ab", "\0b"s},
-           {false, {{'k', 39}, {39, 'k'}}, "'k", ".'"}, {true, {{'a', 'A'}}, "{A", "A"}}) {
-    SCOPED_TRACE(c.linha + (c.antigo ? " old" : " unified"));
+  for (const auto& c : casos::le("reverteTabela.tsv")) {
+    SCOPED_TRACE(c);
     TTabelaImpressora tabela = tabelaIdentidade();
-    for (const auto& [interno, impresso] : c.trocas) tabela[interno] = impresso;
-    EXPECT_EQ(reverteBraille(c.linha, tabela, c.antigo), c.texto);
+    for (std::size_t i = 0; i + 1 < c[2].size(); i += 3) tabela[static_cast<unsigned char>(c[2][i])] = c[2][i + 1];
+    EXPECT_EQ(reverteBraille(c[3], tabela, c[1] == "old"), c[4]);
   }
 }
 

@@ -5,41 +5,36 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <algorithm>
+#include <sstream>
 
 #include "brvars.h"
+#include "casos.h"
 #include "cp1252.h"
 #include "formdigitabraille.h"
 #include "textoqt.h"
 
 namespace {
 
+// The cases are in dados/.
 TEST(FormSimb, CadaBotaoInsereSeuSimbolo) {
-  using S = TFormSimb;
-  struct Caso { QToolButton* S::*botao; std::string texto; bool fecha = true; };
-  int x = -1;
-  for (const Caso& c : {Caso{&S::Speeddivide, "\xF7"}, {&S::Speedvezes, "\xD7"},
-                        {&S::Speedesq, "<:"}, {&S::Speeddir, ":>"}, {&S::Speeddoislados, "<:>"},
-                        {&S::Speedbola, "\x95"}, {&S::Speedtravessao, "\x97"},
-                        {&S::Speedangularesfecha, "\xBB"}, {&S::Speedangularesabre, "\xAB"},
-                        {&S::Speedaspainterna, "\x91"}, {&S::SpeedTrema, "\xA8", false},
-                        {&S::SpeedRaiz, "\xE0\xFB"}}) {
-    SCOPED_TRACE(c.texto);
+  const std::vector<casos::Caso> botoes = casos::le("botoesSimbolos.tsv");
+  for (std::size_t i = 0; i < botoes.size(); ++i) {
+    SCOPED_TRACE(botoes[i]);
     TFormSimb f;
-    std::vector<std::string> inseridos;
-    f.insereTexto = [&](const std::string& t) { inseridos.push_back(t); };
+    std::string inseridos;
+    f.insereTexto = [&](const std::string& t) { inseridos += t + "|"; };
     f.show();
-    QToolButton* b = f.*c.botao;
-    EXPECT_EQ(b->size(), QSize(23, 25));
-    EXPECT_GT(b->x(), x);  // left to right, in the order above
-    x = b->x();
-    b->click();
-    EXPECT_EQ(inseridos, std::vector<std::string>{c.texto});
-    EXPECT_EQ(f.isVisible(), !c.fecha);
-    if (!c.fecha) {  // the diaeresis waits for the letter
-      f.Speedvezes->click();
-      EXPECT_EQ(inseridos, (std::vector<std::string>{c.texto, "\xD7"}));
-      EXPECT_FALSE(f.isVisible());
-    }
+    QList<QToolButton*> b = f.findChildren<QToolButton*>();
+    std::ranges::stable_sort(b, {}, &QWidget::x);
+    ASSERT_EQ(b.size(), botoes.size());
+    EXPECT_EQ(textoqt::deQString(b[i]->text()), botoes[i][1]);
+    EXPECT_EQ(b[i]->size(), QSize(23, 25));
+    EXPECT_TRUE(i == 0 || b[i - 1]->x() < b[i]->x());  // no two in one place
+    b[i]->click();
+    if (f.isVisible()) f.Speedvezes->click();
+    EXPECT_EQ(inseridos, botoes[i][2]);
+    EXPECT_FALSE(f.isVisible());
   }
 }
 
@@ -54,63 +49,59 @@ TEST(TabCaracteres, CelulasCliquesESetas) {
   t.FormActivate();
   EXPECT_EQ(inseridos, "");  // filling and focusing type nothing
   EXPECT_EQ(t.windowTitle(), QStringLiteral("Tabela de Caracteres "));
-  const auto clica = [&](int coluna, int linha, bool duplo = false) {
-    const QPoint centro = t.TabCarac->visualItemRect(t.TabCarac->item(linha, coluna)).center();
-    QTest::mouseClick(t.TabCarac->viewport(), Qt::LeftButton, {}, centro);
-    if (!duplo) return;  // a double click: press, release, double click, release
-    QTest::mouseDClick(t.TabCarac->viewport(), Qt::LeftButton, {}, centro);
-    QTest::mouseRelease(t.TabCarac->viewport(), Qt::LeftButton, {}, centro);
-  };
-  // column, row -> byte; 0x81 and 0x9D are undefined in the code page.
-  for (const auto& [coluna, linha, byte] : {std::tuple{0, 0, ' '}, {15, 13, '\xFF'}, {1, 2, 'A'},
-                                            {1, 6, '\x81'}, {13, 7, '\x9D'}, {0, 6, '\x80'}}) {
+  // column, row -> byte; 0x81 and 0x9D are undefined in the code page. A
+  // double click (press, release, double click, release) types it twice: the
+  // current cell types again.
+  for (const auto& [coluna, linha, byte] : {std::tuple{0, 0, ' '}, {15, 13, '\xFF'}, {1, 6, '\x81'},
+                                            {13, 7, '\x9D'}, {0, 6, '\x80'}, {1, 2, 'A'}}) {
     SCOPED_TRACE(linha * 16 + coluna);
     inseridos.clear();
     EXPECT_EQ(textoqt::deQString(t.TabCarac->item(linha, coluna)->text()), std::string(1, byte));
-    clica(coluna, linha);
-    clica(coluna, linha);  // the cell is current now: it types again
+    const QPoint centro = t.TabCarac->visualItemRect(t.TabCarac->item(linha, coluna)).center();
+    QTest::mouseClick(t.TabCarac->viewport(), Qt::LeftButton, {}, centro);
+    QTest::mouseDClick(t.TabCarac->viewport(), Qt::LeftButton, {}, centro);
+    QTest::mouseRelease(t.TabCarac->viewport(), Qt::LeftButton, {}, centro);
     EXPECT_EQ(inseridos, std::string(2, byte));
   }
+  // From "A", the arrows type the cells they reach; a letter does not jump.
   inseridos.clear();
-  clica(1, 2, true);
-  QTest::keyClick(t.TabCarac, Qt::Key_Right);
-  QTest::keyClick(t.TabCarac, Qt::Key_Down);
-  QTest::keyClick(t.TabCarac, Qt::Key_B);  // no jump to the "b" below
-  EXPECT_EQ(inseridos, "AABR");
+  for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_B}) QTest::keyClick(t.TabCarac, k);
+  EXPECT_EQ(inseridos, "BR");
   t.Button1->click();
   EXPECT_FALSE(t.isVisible());
 }
 
+// Key events to a window: "F+" a press, "Tab-" a release, "F~+" and "F~-"
+// auto-repeated, "#1+" the keypad's 1 (keys as Qt names them).
+void envia(QWidget& janela, const std::string& eventos) {
+  std::istringstream in(eventos);
+  for (std::string e; in >> e;) {
+    const bool numerico = e[0] == '#', repetida = e[e.size() - 2] == '~';
+    const QString nome = QString::fromStdString(e.substr(numerico, e.size() - numerico - 1 - repetida));
+    const int k = QKeySequence(nome)[0].key();
+    EXPECT_TRUE(k != 0 && k != Qt::Key_unknown) << e;
+    QKeyEvent ev(e.back() == '+' ? QEvent::KeyPress : QEvent::KeyRelease, k,
+                 numerico ? Qt::KeypadModifier : Qt::NoModifier, {}, repetida);
+    QApplication::sendEvent(&janela, &ev);
+  }
+}
+
+// What the window types, [keys] it hands the editor, and whether it stays.
 TEST(FormDigitaBraille, TeclasDoQt) {
-  struct Ev { QEvent::Type tipo; int k; bool numerico = false, repetida = false; };
-  constexpr auto p = QEvent::KeyPress, s = QEvent::KeyRelease;
-  struct Caso { std::vector<Ev> eventos; std::string texto; std::vector<int> enviadas = {};
-                bool aberta = true, antigo = false; };
-  for (const Caso& c : {  // a digit is a dot key on the keypad only
-           Caso{{{p, Qt::Key_1}, {p, Qt::Key_F}, {p, Qt::Key_1, true}, {s, Qt::Key_1, true},
-                 {s, Qt::Key_F}, {s, Qt::Key_1}}, "c"},
-           Caso{{{p, Qt::Key_F}, {s, Qt::Key_F, false, true}, {p, Qt::Key_F, false, true},
-                 {s, Qt::Key_F}}, " "},
-           Caso{{{p, Qt::Key_F}, {p, Qt::Key_Tab}, {s, Qt::Key_Tab}, {s, Qt::Key_F}}, " "},
-           Caso{{{p, Qt::Key_F}, {p, Qt::Key_Escape}, {s, Qt::Key_F}}, " ", {}, false},
-           Caso{{{p, Qt::Key_F11}}, "", {}, false},
-           Caso{{{p, Qt::Key_J}, {p, Qt::Key_L}, {s, Qt::Key_L}, {s, Qt::Key_J}}, "]", {}, true, true},
-           Caso{{{p, Qt::Key_Space}, {s, Qt::Key_Backspace}, {s, Qt::Key_Return},
-                 {s, Qt::Key_Enter, true}}, " ", {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter}}}) {
-    SCOPED_TRACE(c.texto + std::to_string(c.eventos.size()));
+  struct Caso { const char* eventos; std::string feito; bool aberta = true, antigo = false; };
+  for (const Caso& c : {Caso{"1+ F+ #1+ #1- F- 1-", "c"},  // a digit is a dot key on the keypad only
+                        Caso{"F+ F~- F~+ F-", " "}, Caso{"F+ Tab+ Tab- F-", " "},
+                        Caso{"F+ Esc+ F-", " ", false}, Caso{"F11+", "", false}, Caso{"J+ L+ L- J-", "]", true, true},
+                        Caso{"Space+ Backspace- Return- #Enter-", " [Backspace][Return][Enter]"}}) {
+    SCOPED_TRACE(c.eventos);
     configuracao.brailleAntigo = c.antigo;
     TFormDigitaBraille f;
-    std::string texto;
-    std::vector<int> enviadas;
-    f.insereTexto = [&](const std::string& t) { texto += t; };
-    f.enviaTeclaEditor = [&](int k) { enviadas.push_back(k); };
+    std::string feito;
+    f.insereTexto = [&](const std::string& t) { feito += t; };
+    f.enviaTeclaEditor = [&](int k) { feito += "[" + QKeySequence(k).toString().toStdString() + "]"; };
     f.show();
-    for (const Ev& e : c.eventos) {
-      QKeyEvent ev(e.tipo, e.k, e.numerico ? Qt::KeypadModifier : Qt::NoModifier, {}, e.repetida);
-      QApplication::sendEvent(&f, &ev);
-    }
-    EXPECT_EQ(texto, c.texto);
-    EXPECT_EQ(enviadas, c.enviadas);
+    envia(f, c.eventos);
+    EXPECT_EQ(feito, c.feito);
     EXPECT_EQ(f.isVisible(), c.aberta);
   }
   configuracao.brailleAntigo = false;

@@ -30,16 +30,11 @@ TEST(Marcas, LinhaDeInsercaoDoGrafico) {
   }
 }
 
-TEST(Marcas, NomeDoGraficoNaLinha) {
-  for (const auto& c : casos::le("nomeGraficoNaLinha.tsv")) {
-    SCOPED_TRACE(c);
-    EXPECT_EQ(nomeGraficoNaLinha(c[1], c[2]), c[3]);
-  }
-}
-
 TEST(Marcas, LinhaDoGrafico) {
-  for (const auto& [tipo, linha] : {std::pair{0, "<G f.grb>"}, {1, "<G+ f.grb>"}, {2, "<G* f.grb>"}})
-    EXPECT_EQ(linhaGrafico(tipo, "f.grb"), linha) << tipo;
+  for (const auto& c : casos::le("linhaGrafico.tsv")) {
+    SCOPED_TRACE(c);
+    EXPECT_EQ(linhaGrafico(c.n(3), nomeGraficoNaLinha(c[1], c[2])), c[4]);
+  }
 }
 
 // Each path runs the command twice: a failure to start is told each time, a
@@ -55,7 +50,7 @@ TEST(Marcas, RetoquesBraille) {
     std::vector<std::string> caixas(2, "Não foi possível iniciar o programa "_cp + caminho);
     if (inicia) caixas = {"Programa já ativo, use a barra de seleção do Windows"_cp};
     apoio::Mensagens mensagens;
-    mensagens.esperaOk(static_cast<int>(caixas.size()));
+    mensagens.esperaOk(inicia ? 1 : 2);
     reiniciaRetoquesBraille();
     configuracao.kavrin = caminho;
     iniciaRetoquesBraille();
@@ -65,7 +60,6 @@ TEST(Marcas, RetoquesBraille) {
       EXPECT_EQ(r.tipo, inicia ? plataforma::TipoMensagem::informacao : plataforma::TipoMensagem::erro);
   }
   configuracao.kavrin = antes;
-
   // Forgetting the program leaves it running; the test then stops it.
   std::string pid;
   EXPECT_TRUE(apoio::ate([&] { return plataforma::leArquivo(kavrin + ".pid", pid) && pid != ""; }));

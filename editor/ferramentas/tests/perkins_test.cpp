@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "cp1252.h"
+#include "casos.h"
 
 namespace {
 
@@ -37,21 +37,13 @@ std::string digita(TecladoPerkins& t, const std::string& eventos, bool antigo) {
   return r;
 }
 
+// The cases are in dados/, in the notation of tecla and digita.
 TEST(Perkins, Acordes) {
-  struct Caso { std::string eventos, antigo, unificado; };
-  for (const Caso& c : {
-           Caso{"F+ D+ F- D-", "b", "b"}, {"f+ d+ d- f-", "b", "b"}, {"n1+ F+ n1- F-", "c", "c"},
-           {"F+ D+ S+ J+ K+ L+ F- D- S- J- K- L-", "é"_cp, "é"_cp}, {"J+ L+ J- L-", "]", "{"},
-           {"n4+ n8+ n4- n8-", "@", "¬"_cp}, {"n7+ n5+ n9+ n7- n5- n9-", "_", "_"},
-           {"1+ F+ 1- F-", "a", "a"}, {"F+ D+ sp+ F- D- sp-", "   ", "   "},
-           {"F+ F~- F~+ F-", " ", " "}, {"F+ F~- F~+ F~- F~+ F-", "a", "a"}, {"F- D-", "  ", "  "},
-           {"sh+ F+ F- sh-", "a", "a"}, {"F+ sh+ F-", " ", " "}, {"f11+", "[fecha]", "[fecha]"},
-           {"F+ esc+ F-", "[fecha] ", "[fecha] "}, {"F+ bs+ bs- F-", "[envia] ", "[envia] "},
-           {"F+ bs- ent- F- ent~-", "[envia][envia]a", "[envia][envia]a"}}) {
-    SCOPED_TRACE(c.eventos);
+  for (const auto& c : casos::le("acordesPerkins.tsv")) {
+    SCOPED_TRACE(c);
     for (const bool antigo : {true, false}) {
       TecladoPerkins t;
-      EXPECT_EQ(digita(t, c.eventos, antigo), antigo ? c.antigo : c.unificado) << antigo;
+      EXPECT_EQ(digita(t, c[1], antigo), c[antigo ? 2 : 3]) << antigo;
     }
   }
 }

@@ -1,0 +1,173 @@
+#include "tabela.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "brcodigo.h"
+#include "brgerador.h"
+#include "brvars.h"
+
+namespace {
+
+// One kind of horizontal line, its cells as runs of six-dot strings: the left
+// edge, the fill, the junction between columns under vertical bars, the
+// right edge.
+struct Traco {
+  std::string_view esquerda, preenche, juncao, direita;
+};
+
+constexpr Traco superiorSimples{"011010010010", "010010", "010010010011010010", "010010010011"};
+constexpr Traco superiorDupla{"111111110110", "110110", "110110110111110110", "110110111111"};
+constexpr Traco inferiorSimples{"110010010010", "010010", "010010010110010010", "010010010110"};
+constexpr Traco inferiorDupla{"111111011011", "011011", "011011011111011011", "011011111111"};
+constexpr Traco divisoriaSem{"", "010010", "010010010111010010", ""};
+constexpr Traco divisoriaSimples{"111010010010", "010010", "010010010111010010", "010010010111"};
+constexpr Traco divisoriaDupla{"111111010010", "010010", "010010010111010010", "010010111111"};
+
+char celula(std::string_view pontos) { return static_cast<char>(pontosParaCaractere(pontos)); }
+
+std::string celulas(std::string_view pontos) {
+  std::string r;
+  for (std::size_t i = 0; i + 6 <= pontos.size(); i += 6) r += celula(pontos.substr(i, 6));
+  return r;
+}
+
+bool comVerticais(EstiloSeparador s) {
+  return s == EstiloSeparador::verticais || s == EstiloSeparador::verticaisHorizontais;
+}
+
+// Left edge, the columns' fills with their junctions, right edge.
+std::string linhaTraco(const Traco& t, const std::vector<int>& larguras, EstiloSeparador s) {
+  const char preenche = celula(t.preenche);
+  // The junction is as wide as the content rows' own: 4 cells under the dash
+  // leader (its blank and 3 cells), 3 under vertical bars, else 2.
+  const std::string juncao = comVerticais(s) ? celulas(t.juncao)
+                                             : std::string(s == EstiloSeparador::tracos ? 4 : 2, preenche);
+  std::string r = celulas(t.esquerda);
+  for (std::size_t i = 0; i < larguras.size(); ++i) {
+    if (i > 0) r += juncao;
+    r.append(static_cast<std::size_t>(larguras[i]), preenche);
+  }
+  return r + celulas(t.direita);
+}
+
+// Cells of the translation of each line from `de` on, as one table reads
+// them: a line outside the document is empty, 0 cells, and never translated.
+// The widths and the rows share them, each line through the draft file once.
+class CelulasLinhas {
+ public:
+  CelulasLinhas(const LinhasEditor& e, int de) : editor_(e), de_(de) {}
+
+  bool traduz(int ate) {
+    std::string braille;
+    for (int i = de_ + static_cast<int>(celulas_.size()); i <= ate; ++i) {
+      int n = 0;
+      if (i >= 0 && i < editor_.numeroLinhas()) {
+        if (!traduzLinha(editor_.linha(i), braille)) return false;
+        n = static_cast<int>(braille.size());
+      }
+      celulas_.push_back(n);
+    }
+    return true;
+  }
+  int operator[](int i) const { return celulas_[static_cast<std::size_t>(i - de_)]; }
+
+ private:
+  const LinhasEditor& editor_;
+  int de_;
+  std::vector<int> celulas_;
+};
+
+std::string linhaConteudo(const LinhasEditor& e, const CelulasLinhas& c, int b, const std::vector<int>& larguras,
+                          const OpcoesTabela& o) {
+  const bool tracos = o.separador == EstiloSeparador::tracos;
+  const char branco = celula("000000");
+  std::string r;
+  if (o.moldura == EstiloMoldura::simples) r = celulas("111000000000");
+  if (o.moldura == EstiloMoldura::dupla) r = celulas("111111000000");
+  const int n = static_cast<int>(larguras.size());
+  for (int i = 0; i < n; ++i) {
+    const bool ultima = i == n - 1;
+    r += e.linha(b + i);
+    if (tracos) r += branco;
+    const int falta = larguras[static_cast<std::size_t>(i)] - c[b + i];
+    if (falta > 0) r.append(static_cast<std::size_t>(falta), tracos && !ultima ? celula("010010") : branco);
+    if (ultima) break;
+    if (tracos)
+      r += celulas("010010010010000000");
+    else if (comVerticais(o.separador))
+      r += celulas("000000000111000000");
+    else
+      r += celulas("000000000000");
+  }
+  if (o.moldura == EstiloMoldura::sem) return r;
+  // The dash leader already ends the last column in a blank.
+  if (!tracos) r += branco;
+  return r + celulas(o.moldura == EstiloMoldura::simples ? "000111" : "111111");
+}
+
+}  // namespace
+
+int leNumeroColunas(std::string_view texto) {
+  const auto branco = [](unsigned char c) { return c <= ' '; };
+  while (!texto.empty() && branco(static_cast<unsigned char>(texto.front()))) texto.remove_prefix(1);
+  while (!texto.empty() && branco(static_cast<unsigned char>(texto.back()))) texto.remove_suffix(1);
+  int n = 0;
+  const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
+  if (erro != std::errc() || fim != texto.data() + texto.size()) return 0;
+  return n >= 1 && n <= maxColunasTabela ? n : 0;
+}
+
+unsigned char pontosParaCaractere(std::string_view pontos) {
+  unsigned mascara = 0;
+  for (std::size_t k = 0; k < 6 && k < pontos.size(); ++k)
+    if (pontos[k] == '1') mascara |= 1U << k;
+  return configuracao.brailleAntigo ? pontosParaBrailleAntigo[mascara] : pontosParaBrailleUnificado[mascara];
+}
+
+bool linhasTabela(const LinhasEditor& editor, const OpcoesTabela& o, std::vector<std::string>& linhas) {
+  linhas.clear();
+  const int n = std::clamp(o.colunas, 1, maxColunasTabela);
+  const int s = editor.inicioSelecao().linha;
+  const int e = editor.fimSelecao().linha;
+  // Rows start at s, s + n, ... while they start before e; the last one may
+  // reach past e, even past the document's end.
+  const int ultimaLinha = s < e ? s + (e - s + n - 1) / n * n - 1 : e;
+  CelulasLinhas c(editor, s);
+  if (!c.traduz(std::max(e, ultimaLinha))) return false;
+
+  // The widths count every selected line, the end line too.
+  std::vector<int> larguras(static_cast<std::size_t>(n), 1);
+  for (int i = s; i <= e; ++i) {
+    int& l = larguras[static_cast<std::size_t>((i - s) % n)];
+    l = std::max(l, c[i]);
+  }
+
+  const bool simples = o.moldura == EstiloMoldura::simples;
+  if (o.moldura != EstiloMoldura::sem)
+    linhas.push_back(linhaTraco(simples ? superiorSimples : superiorDupla, larguras, o.separador));
+  const bool divisorias =
+      o.separador == EstiloSeparador::horizontais || o.separador == EstiloSeparador::verticaisHorizontais;
+  const Traco& divisoria =
+      o.moldura == EstiloMoldura::sem ? divisoriaSem : simples ? divisoriaSimples : divisoriaDupla;
+  for (int b = s; b < e; b += n) {
+    if (b > s && divisorias) linhas.push_back(linhaTraco(divisoria, larguras, o.separador));
+    linhas.push_back(linhaConteudo(editor, c, b, larguras, o));
+  }
+  if (o.moldura != EstiloMoldura::sem)
+    linhas.push_back(linhaTraco(simples ? inferiorSimples : inferiorDupla, larguras, o.separador));
+  return true;
+}
+
+bool insereTabela(LinhasEditor& editor, const OpcoesTabela& opcoes) {
+  std::vector<std::string> linhas;
+  if (!linhasTabela(editor, opcoes, linhas)) return false;
+  const LinhaColuna inicio = editor.inicioSelecao();
+  EdicaoUnica edicao(editor);
+  int l = inicio.linha;
+  editor.insereLinha(l++, {});
+  for (const std::string& t : linhas) editor.insereLinha(l++, ' ' + t);
+  editor.insereLinha(l++, {});
+  editor.posicionaCursor({l, inicio.coluna});
+  return true;
+}
