@@ -28,10 +28,20 @@ void LinhasMemoria::defineLinha(int i, const std::string& texto) {
 void LinhasMemoria::insereLinha(int i, const std::string& texto) {
   i = std::clamp(i, 0, numeroLinhas());
   linhas.insert(linhas.begin() + i, texto);
+  // The selection stays on its text, as the widget's caret does.
+  for (LinhaColuna* p : {&inicio, &fim})
+    if (p->linha >= i) ++p->linha;
 }
 
 void LinhasMemoria::removeLinha(int i) {
-  if (i >= 0 && i < numeroLinhas()) linhas.erase(linhas.begin() + i);
+  if (i < 0 || i >= numeroLinhas()) return;
+  linhas.erase(linhas.begin() + i);
+  for (LinhaColuna* p : {&inicio, &fim}) {
+    if (p->linha > i)
+      --p->linha;
+    else if (p->linha == i)
+      p->coluna = 0;
+  }
 }
 
 void LinhasMemoria::substituiSelecao(const std::string& texto) {
@@ -44,14 +54,17 @@ void LinhasMemoria::substituiSelecao(const std::string& texto) {
   };
   const LinhaColuna a = posicao(inicio);
   const LinhaColuna b = posicao(fim);
-  if (a.linha >= numeroLinhas()) linhas.emplace_back();
+  // Past the last line the text is appended: a final line end there ends
+  // its last line and starts none.
+  const bool acrescenta = a.linha >= numeroLinhas();
+  if (acrescenta) linhas.emplace_back();
   const std::string antes = linhas[static_cast<std::size_t>(a.linha)].substr(0, static_cast<std::size_t>(a.coluna));
   const std::string depois =
       b.linha < numeroLinhas() ? linhas[static_cast<std::size_t>(b.linha)].substr(static_cast<std::size_t>(b.coluna)) : "";
   std::vector<std::string> novas = linhasDoTexto(texto);
   // A final line end leaves the caret at the start of the next line.
   const bool fimComQuebra = !texto.empty() && (texto.back() == '\n' || texto.back() == '\r');
-  if (fimComQuebra) novas.emplace_back();
+  if (fimComQuebra && !acrescenta) novas.emplace_back();
   const LinhaColuna cursor{a.linha + static_cast<int>(novas.size()) - 1,
                            static_cast<int>(novas.back().size() + (novas.size() == 1 ? antes.size() : 0))};
   novas.front().insert(0, antes);
@@ -59,5 +72,5 @@ void LinhasMemoria::substituiSelecao(const std::string& texto) {
   const int ate = std::min(b.linha, numeroLinhas() - 1);
   linhas.erase(linhas.begin() + a.linha, linhas.begin() + ate + 1);
   linhas.insert(linhas.begin() + a.linha, novas.begin(), novas.end());
-  inicio = fim = cursor;
+  inicio = fim = fimComQuebra && acrescenta ? LinhaColuna{numeroLinhas(), 0} : cursor;
 }

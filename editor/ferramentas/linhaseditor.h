@@ -21,8 +21,8 @@ class LinhasEditor {
   // Line i becomes `texto`; at or past the end `texto` is appended as the
   // last line; below 0 nothing happens.
   virtual void defineLinha(int i, const std::string& texto) = 0;
-  // `texto` goes in as line i, the lines from i on moving down; at or past
-  // the end it is appended (below 0: as line 0).
+  // `texto` goes in as line i, the lines from i on (and a caret on them)
+  // moving down; at or past the end it is appended (below 0: as line 0).
   virtual void insereLinha(int i, const std::string& texto) = 0;
   // Line i goes; nothing outside the document.
   virtual void removeLinha(int i) = 0;
