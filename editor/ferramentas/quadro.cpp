@@ -8,6 +8,7 @@
 #include "brgerador.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "edicao.h"
 
 const MolduraQuadro& molduraQuadro(int tipo) {
   // The characters that give the same border cells under each code: the
@@ -89,9 +90,14 @@ bool criaQuadro(LinhasEditor& editor, int tipo) {
   const int largura = *std::max_element(celulas.begin(), celulas.end());
 
   const EdicaoUnica edicao(editor);
-  for (std::size_t k = 0; k < linhas.size(); ++k)
+  for (std::size_t k = 0; k < linhas.size(); ++k) {
+    // The translation leaves out the end blanks; kept in the box they would
+    // push its right side out.
+    std::string texto = linhas[k];
+    tiraBrancosFinais(texto);
     editor.defineLinha(l1 + static_cast<int>(k),
-                       m.esquerda + "  " + linhas[k] + repeteTexto("  ", largura - celulas[k] + 2) + m.direita);
+                       m.esquerda + "  " + texto + repeteTexto("  ", largura - celulas[k] + 2) + m.direita);
+  }
   editor.insereLinha(l2 + 1, bordaHorizontal(m.cantoInferiorEsquerdo, m.preenchimentoInferior,
                                              m.cantoInferiorDireito, m.temCantos(), largura));
   editor.insereLinha(l1, bordaHorizontal(m.cantoSuperiorEsquerdo, m.preenchimentoSuperior,
