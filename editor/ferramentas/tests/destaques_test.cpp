@@ -37,51 +37,7 @@ const std::map<std::string, std::string> fixas = {
 const std::map<std::string, Botao> botoes = {
     {"sim", Botao::sim}, {"nao", Botao::nao}, {"cancelar", Botao::cancelar}, {"nenhum", Botao::nenhum}};
 
-class Destaques : public apoio::TesteTraducao {
- protected:
-  // Runs the cases of dados/destaques.tsv of one command.
-  void executa(const std::string& comando) {
-    auto& servico = mensagens.servico;
-    int n = 0;
-    for (const auto& c : casos::le("destaques.tsv")) {
-      if (c[1] != comando) continue;
-      SCOPED_TRACE(c);
-      ++n;
-      servico.registro.clear();
-      configuracao.brailleAntigo = c.n(7) == 1;
-      const Linhas antes = c[2] == "-" ? Linhas{} : c.linhas(2);
-      Documento d(antes);
-      d.seleciona(c.n(3), c.n(4), c.n(5), c.n(6));
-      if (comando == "ptinta")
-        servico.respostasTexto.push_back(c[8] == "-" ? std::nullopt : std::optional(c[8]));
-      if (comando == "centra") servico.respostasBotao.push_back(botoes.at(c[8]));
-      if (fixas.count(comando))
-        insereAntesDaSelecao(d, fixas.at(comando));
-      else if (comando == "variante")
-        insereVariante(d, c.n(8));
-      else if (comando == "pag")
-        insereQuebraPagina(d);
-      else if (comando == "ptinta")
-        EXPECT_EQ(inserePaginaTinta(d), c[8] != "-");
-      else
-        EXPECT_EQ(centraLinhas(d), c[8] == "sim" || c[8] == "nao");
-      EXPECT_EQ(d.linhas, c[9] == "-" ? Linhas{} : c.linhas(9));
-      EXPECT_EQ(std::pair(d.edicoes, d.fora), std::pair(d.linhas != antes ? 1 : 0, 0));
-      if (c[10] != "-") {
-        EXPECT_EQ(std::tuple(d.fim.linha, d.fim.coluna, d.inicio == d.fim), std::tuple(c.n(10), c.n(11), true));
-      }
-      // The question scripted was asked once, as the command asks it.
-      EXPECT_TRUE(servico.respostasTexto.empty() && servico.respostasBotao.empty());
-      const auto pergunta =
-          comando == "ptinta"
-              ? std::tuple("Número da página em tinta"_cp.str(), "Página"_cp.str(), Botoes{})
-              : std::tuple(""s, "Centragem é física? (só confirme se não vai autoformatar)"_cp.str(),
-                           Botoes{Botao::sim, Botao::nao, Botao::cancelar});
-      for (const auto& r : servico.registro) EXPECT_EQ(std::tuple(r.titulo, r.texto, r.botoes), pergunta);
-    }
-    EXPECT_GT(n, 0);
-  }
-};
+class Destaques : public apoio::TesteTraducao {};
 
 TEST_F(Destaques, CentragemFisica) {
   for (const auto& c : casos::le("centraFisico.tsv")) {
@@ -92,12 +48,44 @@ TEST_F(Destaques, CentragemFisica) {
   }
 }
 
-TEST_F(Destaques, LinhasFixas) {
-  for (const char* s : {"grande", "media", "pequena", "nota"}) executa(s);
+// Each command in one edit; the question scripted was asked once, as the
+// command asks it.
+TEST_F(Destaques, ComandosDeMarcacao) {
+  auto& servico = mensagens.servico;
+  const auto pergunta = std::tuple(""s, "Centragem é física? (só confirme se não vai autoformatar)"_cp.str(),
+                                   Botoes{Botao::sim, Botao::nao, Botao::cancelar});
+  for (const auto& c : casos::le("destaques.tsv")) {
+    SCOPED_TRACE(c);
+    const std::string& comando = c[1];
+    servico.registro.clear();
+    configuracao.brailleAntigo = c.n(7) == 1;
+    const Linhas antes = c[2] == "-" ? Linhas{} : c.linhas(2);
+    Documento d(antes);
+    d.seleciona(c.n(3), c.n(4), c.n(5), c.n(6));
+    if (fixas.count(comando)) {
+      insereAntesDaSelecao(d, fixas.at(comando));
+    } else if (comando == "variante") {
+      insereVariante(d, c.n(8));
+    } else if (comando == "pag") {
+      insereQuebraPagina(d);
+    } else if (comando == "ptinta") {
+      servico.respostasTexto.push_back(c[8] == "-" ? std::nullopt : std::optional(c[8]));
+      EXPECT_EQ(inserePaginaTinta(d), c[8] != "-");
+    } else {
+      servico.respostasBotao.push_back(botoes.at(c[8]));
+      EXPECT_EQ(centraLinhas(d), c[8] == "sim" || c[8] == "nao");
+    }
+    EXPECT_EQ(d.linhas, c[9] == "-" ? Linhas{} : c.linhas(9));
+    EXPECT_EQ(std::pair(d.edicoes, d.fora), std::pair(d.linhas != antes ? 1 : 0, 0));
+    if (c[10] != "-") {
+      EXPECT_EQ(std::tuple(d.fim.linha, d.fim.coluna, d.inicio == d.fim), std::tuple(c.n(10), c.n(11), true));
+    }
+    EXPECT_TRUE(servico.respostasTexto.empty() && servico.respostasBotao.empty());
+    for (const auto& r : servico.registro)
+      EXPECT_EQ(std::tuple(r.titulo, r.texto, r.botoes),
+                comando == "ptinta" ? std::tuple("Número da página em tinta"_cp.str(), "Página"_cp.str(), Botoes{})
+                                    : pergunta);
+  }
 }
-TEST_F(Destaques, VariantesTipograficas) { executa("variante"); }
-TEST_F(Destaques, QuebraDePagina) { executa("pag"); }
-TEST_F(Destaques, PaginaEmTinta) { executa("ptinta"); }
-TEST_F(Destaques, CentragemDasLinhas) { executa("centra"); }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "apoio_testes.h"
@@ -16,12 +17,6 @@ namespace {
 
 using Linhas = std::vector<std::string>;
 
-std::string mostra(const TabelaMacros& t) {
-  std::string r;
-  for (int k = 0; k < t.numMacros(); ++k) r += t.codigo(k) + " " + t.substituicao(k) + "\n";
-  return r;
-}
-
 TEST(Macros, CarregaMacros) {
   for (const auto& c : casos::le("carregaMacros.tsv")) {
     SCOPED_TRACE(c);
@@ -30,9 +25,9 @@ TEST(Macros, CarregaMacros) {
     TabelaMacros t;
     t.acrescenta("`velha", "x");  // refilled, not added to
     EXPECT_EQ(carregaMacros(c[1], t), c[2] == "1");
-    if (c[3] != "-") {
-      EXPECT_EQ(mostra(t), c[3]);
-    }
+    std::string mostrada;
+    for (int k = 0; k < t.numMacros(); ++k) mostrada += t.codigo(k) + " " + t.substituicao(k) + "\n";
+    if (c[3] != "-") { EXPECT_EQ(mostrada, c[3]); }
     EXPECT_EQ(m.servico.textos(), c[4] == "-" ? Linhas{} : Linhas{c[4]});
   }
 }
@@ -50,35 +45,34 @@ TEST(Macros, AplicaMacros) {
   }
 }
 
+// The name, its message ("" none), whether the window hides, the document
+// after, and no editor; the INI holds the name when the window hides.
 TEST(Macros, ProcessaMacros) {
   const apoio::PastaTemporaria pasta;
   pasta.grava("boa.amb", "`a X\r\n");
   pasta.grava("ruim.amb", "`a X\r\nruim\r\n");
   const std::string invalido = "Arquivo inválido"_cp, inexistente = "Arquivo de macros não existe"_cp;
-  struct Caso {
-    std::string nome, mensagem;
-    bool esconde;
-    std::string documento;  // after; the INI holds the name when the window hides
-    bool semEditor = false;
-  };
-  for (const Caso& c : {Caso{"", invalido, false, "`a"},
-                        {" " + pasta.arquivo("boa.amb"), invalido, false, "`a"},
-                        {pasta.arquivo("falta.amb"), inexistente, false, "`a"},
-                        {pasta.caminho(), inexistente, false, "`a"},
-                        {pasta.arquivo("ruim.amb"), "Codigo inválido na linha 2"_cp, true, "`a"},
-                        {pasta.arquivo("boa.amb"), "", true, "X"},
-                        {pasta.arquivo("boa.amb"), "", true, "`a", true}}) {
-    SCOPED_TRACE(c.nome + c.mensagem);
+  const std::string boa = pasta.arquivo("boa.amb");
+  for (const auto& [nome, mensagem, esconde, documento, semEditor] :
+       std::vector<std::tuple<std::string, std::string, bool, std::string, bool>>{
+           {"", invalido, false, "`a", false},
+           {" " + boa, invalido, false, "`a", false},
+           {pasta.arquivo("falta.amb"), inexistente, false, "`a", false},
+           {pasta.caminho(), inexistente, false, "`a", false},
+           {pasta.arquivo("ruim.amb"), "Codigo inválido na linha 2"_cp, true, "`a", false},
+           {boa, "", true, "X", false},
+           {boa, "", true, "`a", true}}) {
+    SCOPED_TRACE(nome + mensagem);
     const apoio::WindowsTemporario windows;
     ASSERT_TRUE(gravaAmbMacro("antes.amb"));
     apoio::Mensagens m;
-    if (!c.mensagem.empty()) m.esperaOk();
+    if (!mensagem.empty()) m.esperaOk();
     LinhasMemoria e({"`a"});
     TabelaMacros t;
-    EXPECT_EQ(processaMacros(c.nome, t, c.semEditor ? nullptr : &e), c.esconde);
-    EXPECT_EQ(m.servico.textos(), c.mensagem.empty() ? Linhas{} : Linhas{c.mensagem});
-    EXPECT_EQ(e.linhas, Linhas{c.documento});
-    EXPECT_EQ(leAmbMacro(), c.esconde ? c.nome : "antes.amb");
+    EXPECT_EQ(processaMacros(nome, t, semEditor ? nullptr : &e), esconde);
+    EXPECT_EQ(m.servico.textos(), mensagem.empty() ? Linhas{} : Linhas{mensagem});
+    EXPECT_EQ(e.linhas, Linhas{documento});
+    EXPECT_EQ(leAmbMacro(), esconde ? nome : "antes.amb");
   }
 }
 
@@ -87,23 +81,20 @@ TEST(Macros, ProcessaMacros) {
 TEST(Macros, ArquivoDistribuido) {
   const char* dados = std::getenv("LUMAREL_DATA_DIR");
   ASSERT_NE(dados, nullptr);
-  std::string texto;
+  std::string texto, semFins;
   ASSERT_TRUE(plataforma::leArquivo(plataforma::juntaCaminho(dados, "codmat.amb"), texto));
   ASSERT_TRUE(texto.starts_with(";") && texto.ends_with("\r\n"));
-  std::string semFins;  // every line end a CR LF
   for (const auto& l : plataforma::LeitorLinhas(texto, plataforma::RegraFimLinha::lf)) semFins += l.texto;
-  EXPECT_EQ(semFins.find_first_of("\r\n"), std::string::npos);
+  EXPECT_EQ(semFins.find_first_of("\r\n"), std::string::npos);  // every line end a CR LF
   apoio::Mensagens m;
   TabelaMacros t;
   ASSERT_TRUE(carregaMacros(texto, t));
-  EXPECT_GE(t.numMacros(), 35);
-  EXPECT_LE(t.numMacros(), 50);
+  EXPECT_TRUE(t.numMacros() >= 35 && t.numMacros() <= 50) << t.numMacros();
   for (int k = 0; k < t.numMacros(); ++k) {
     const std::string& codigo = t.codigo(k);
     SCOPED_TRACE(codigo);
-    EXPECT_GE(codigo.size(), 3u);
-    for (std::size_t i = 1; i < codigo.size(); ++i) EXPECT_TRUE(codigo[i] >= 'a' && codigo[i] <= 'z');
-    EXPECT_FALSE(t.substituicao(k).empty());
+    EXPECT_TRUE(codigo.size() >= 3 && codigo.find_first_not_of("abcdefghijklmnopqrstuvwxyz", 1) == std::string::npos &&
+                !t.substituicao(k).empty());
     EXPECT_EQ(expandeLinha(t, codigo), t.substituicao(k));
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "apoio_traducao.h"
 #include "casos.h"
@@ -16,9 +17,8 @@ class Quadro : public apoio::TesteTraducao {
  protected:
   void SetUp() override {
     TesteTraducao::SetUp();
-    const char* d = std::getenv("LUMAREL_DATA_DIR");
-    configuracao.ambCode = std::string(d ? d : ".") + "/ambcode.cfg";
-    configuracao.ambCode2 = std::string(d ? d : ".") + "/ambcode2.cfg";
+    const std::string d = std::getenv("LUMAREL_DATA_DIR") ? std::getenv("LUMAREL_DATA_DIR") : ".";
+    configuracao.ambCode = d + "/ambcode.cfg", configuracao.ambCode2 = d + "/ambcode2.cfg";
   }
 };
 
@@ -32,7 +32,7 @@ struct LinhasContadas : LinhasMemoria {
   void insereLinha(int i, const std::string& t) override { foraDeEdicao += !aberta, LinhasMemoria::insereLinha(i, t); }
 };
 
-// The cases are in dados/; a box is drawn in one edit.
+// A box is drawn in one edit.
 TEST_F(Quadro, EmolduraAsLinhasSelecionadas) {
   for (const auto& c : casos::le("criaQuadro.tsv")) {
     SCOPED_TRACE(c);
@@ -43,37 +43,29 @@ TEST_F(Quadro, EmolduraAsLinhasSelecionadas) {
     const Linhas antes = doc.linhas;
     const bool desenhado = criaQuadro(doc, c.n(3));
     EXPECT_EQ(doc.linhas, c.linhas(9));
-    EXPECT_EQ(desenhado, doc.linhas != antes);
-    EXPECT_EQ(doc.edicoes, desenhado ? 1 : 0);
-    EXPECT_EQ(doc.foraDeEdicao, 0);
+    EXPECT_EQ(std::tuple(desenhado, doc.edicoes, doc.foraDeEdicao), std::tuple(doc.linhas != antes, desenhado, 0));
   }
 }
 
 // A failure leaves the document as it was, but for a help text already put
 // into the empty line, and shows one message.
 TEST_F(Quadro, UmaFalhaNaoDesenhaNada) {
-  const std::string ajuda = textoPedidoAjuda(), tabela = configuracao.ambCode2;
-  const std::string semTabela = "Configuração da impressora não achada "_cp + pasta.arquivo("falta.cfg");
-  struct Caso {
-    int tipo;
-    Linhas documento, depois;
-    std::string mensagem;
-  };
-  for (const Caso& c : {Caso{2, {""}, {ajuda}, semTabela}, Caso{1, {""}, {""}, semTabela},
-                        Caso{2, {}, {ajuda}, mensagemErroRascunho}, Caso{1, {"abc"}, {"abc"}, mensagemErroRascunho}}) {
-    SCOPED_TRACE(c.mensagem + " " + std::to_string(c.tipo));
-    apoio::Mensagens mensagens;
+  const std::string ajuda = textoPedidoAjuda(), tabela = configuracao.ambCode2, falta = pasta.arquivo("falta.cfg");
+  const std::string semTabela = "Configuração da impressora não achada "_cp + falta;
+  for (const auto& [tipo, antes, depois, mensagem] : std::vector<std::tuple<int, Linhas, Linhas, std::string>>{
+           {2, {""}, {ajuda}, semTabela}, {1, {""}, {""}, semTabela},
+           {2, {}, {ajuda}, mensagemErroRascunho}, {1, {"abc"}, {"abc"}, mensagemErroRascunho}}) {
+    SCOPED_TRACE(mensagem + " " + std::to_string(tipo));
+    mensagens.servico.limpa();
     mensagens.esperaOk();
-    configuracao.brailleAntigo = false;
-    const bool semRascunho = c.mensagem == mensagemErroRascunho;
-    configuracao.ambCode2 = semRascunho ? tabela : pasta.arquivo("falta.cfg");
+    const bool semRascunho = mensagem == mensagemErroRascunho;
+    configuracao.ambCode2 = semRascunho ? tabela : falta;
     configuracao.arqTrab = pasta.arquivo(semRascunho ? "falta/rascunho.txt" : "rascunho.txt");
-    LinhasContadas doc(c.documento);
-    EXPECT_FALSE(criaQuadro(doc, c.tipo));
-    EXPECT_EQ(doc.linhas, c.depois);
-    EXPECT_EQ(doc.edicoes, c.depois != c.documento ? 1 : 0);
-    EXPECT_EQ(doc.foraDeEdicao, 0);
-    EXPECT_EQ(mensagens.servico.textos(), Linhas{c.mensagem});
+    LinhasContadas doc(antes);
+    EXPECT_FALSE(criaQuadro(doc, tipo));
+    EXPECT_EQ(doc.linhas, depois);
+    EXPECT_EQ(std::tuple(doc.edicoes, doc.foraDeEdicao), std::tuple(depois != antes ? 1 : 0, 0));
+    EXPECT_EQ(mensagens.servico.textos(), Linhas{mensagem});
   }
 }
 
