@@ -1,0 +1,239 @@
+// The drawing program's printer code table and the stream of the canvas, on a
+// file, a port and the private print server.
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "apoio_cups.h"
+#include "apoio_testes.h"
+#include "brimpraw.h"
+#include "cp1252.h"
+#include "ovlpt.h"
+#include "ovprint.h"
+#include "ovvars.h"
+
+using namespace orvento;
+
+namespace {
+
+using Trocas = std::vector<std::pair<int, int>>;  // internal byte -> printer byte
+using Textos = std::vector<std::string>;          // the message boxes shown
+
+TTabelaImpressora tabelaCom(const Trocas& trocas) {
+  TTabelaImpressora t = tabelaIdentidade();
+  for (auto [de, para] : trocas) t[de] = static_cast<unsigned char>(para);
+  return t;
+}
+
+std::string dourado(const std::string& nome) {
+  std::string s;
+  EXPECT_TRUE(plataforma::leArquivo(std::string(LUMAREL_DIR_TESTES) + "/dados/" + nome, s));
+  return s;
+}
+
+const std::string naoAbriu = "Não consegui abrir a impressora"_cp;
+const std::string naoAchou = "Arquivo ambcode2.cfg não achado"_cp;
+
+// Dots 1..6 alone in cells 0..5, a full cell, a cell that the table turns
+// into a control byte at the line's end, a dot in the third band, and dots in
+// row 300 and column 300, which never go out.
+void desenhaAmostra() {
+  for (int p = 0; p < 6; ++p) tela.poe(2 * p + p / 3, p % 3, 1);
+  tela.preencheRetangulo(14, 0, 2, 3, 1);
+  for (auto [x, y] : {std::pair{41, 0}, {3, 7}, {5, 300}, {300, 8}}) tela.poe(x, y, 1);
+  tabAmbCode = tabelaCom({{'a', 'A'}, {'^', 0x1F}});
+}
+
+class Desenho : public ::testing::Test {
+ protected:
+  void SetUp() override { reiniciaEstadoDesenho(); }
+  void TearDown() override {
+    fechaSaida();
+    reiniciaEstadoDesenho();
+  }
+  apoio::WindowsTemporario windows;
+  const apoio::PastaTemporaria& pasta = windows.pasta();
+  apoio::Mensagens mensagens;
+};
+
+}  // namespace
+
+TEST(TabelaAmbCode, CadaLinhaAplicadaOuPulada) {
+  std::string binario;
+  for (int b = 0; b < 256; ++b) binario += static_cast<char>(b);
+  const struct { std::string conteudo; Trocas trocas; } casos[] = {
+      {"", {}},
+      {"41=42\r\n61=7a\n", {{0x41, 0x42}, {0x61, 0x7A}}},
+      {"*41=42\n\n4142=43\n41=42 resto", {{0x41, 0x42}}},
+      {"4\n41\n41=\n41=4\n4G=41\n41=4g\n", {}},
+      {"41=42\n41=43\n", {{0x41, 0x43}}},
+      {"41=42" + std::string(100000, 'x') + "\n" + std::string(100000, '*'), {{0x41, 0x42}}},
+      {binario + "\n20=2E\xFF", {{0x20, 0x2E}}},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.conteudo.substr(0, 40));
+    TTabelaImpressora t{};
+    aplicaAmbCode(c.conteudo, t);
+    EXPECT_EQ(t, tabelaCom(c.trocas));
+  }
+}
+
+TEST_F(Desenho, CarregaAmbCodeDoIniOuDaPastaAtual) {
+  pasta.grava("tabela.cfg", "61=41\n");
+  std::filesystem::create_directory(pasta.arquivo("pasta.cfg"));
+  // ini: the value of ambCode2, none for no INI; segue: the program goes on.
+  const struct {
+    std::optional<std::string> ini;
+    bool segue;
+    Textos textos;
+    Trocas trocas;
+  } casos[] = {
+      {pasta.arquivo("tabela.cfg"), true, {}, {{'a', 'A'}}},
+      {std::nullopt, true, {}, {{'a', 'B'}}},  // ambcode2.cfg of the current folder
+      {"", true, {naoAchou}, {}},
+      {pasta.arquivo("falta.cfg"), true, {naoAchou}, {}},
+      {pasta.arquivo("pasta.cfg"), true, {naoAchou}, {}},
+      {"/proc/self/mem", false, {"Erro em ambcode2.cfg"}, {}},  // reading fails
+  };
+  const auto antes = std::filesystem::current_path();
+  apoio::PastaTemporaria atual;
+  atual.grava("ambcode2.cfg", "61=42\n");
+  std::filesystem::current_path(atual.caminho());
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.ini.value_or("(no INI)"));
+    std::filesystem::remove(pasta.arquivo("LUMAREL.INI"));
+    if (c.ini) windows.gravaIni("[LUMAREL]\r\nambCode2=" + *c.ini + "\r\n");
+    tabAmbCode = tabelaCom({{'z', 'z' + 1}});
+    mensagens.servico.limpa();
+    mensagens.esperaOk(static_cast<int>(c.textos.size()));
+    EXPECT_EQ(carregaAmbCode(), c.segue);
+    EXPECT_EQ(tabAmbCode, tabelaCom(c.trocas));
+    EXPECT_EQ(mensagens.servico.textos(), c.textos);
+  }
+  std::filesystem::current_path(antes);
+}
+
+TEST(FluxoDesenho, FaixasAteOPontoMaisBaixo) {
+  const struct { int x, y, faixas; } casos[] = {{-1, -1, 1},    {0, 0, 1},    {7, 2, 1},
+                                                {0, 3, 2},      {0, 296, 99}, {0, 298, 100},
+                                                {299, 299, 100}, {0, 300, 1}, {300, 200, 1}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+    TMatrizPontos t;
+    t.poe(c.x, c.y, 1);
+    EXPECT_EQ(faixasDoDesenho(t), c.faixas);
+  }
+}
+
+TEST_F(Desenho, ImprimeEmArquivoOuPortaIgualAoDourado) {
+  pasta.grava("velho.txt", std::string(20000, '#'));
+  pasta.grava("lpt1", "");
+  const apoio::Variavel lpt1("LUMAREL_LPT1", pasta.arquivo("lpt1"));
+  const struct { std::string dispositivo, arquivo, dourado; bool alta; } casos[] = {
+      {pasta.arquivo("novo.txt"), "novo.txt", "desenho_vazio.bin", false},
+      {pasta.arquivo("velho.txt"), "velho.txt", "desenho_amostra.bin", false},
+      {"lpt1", "lpt1", "desenho_amostra.bin", true},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.dispositivo);
+    if (c.dourado == "desenho_amostra.bin") desenhaAmostra();
+    altaResolucao = c.alta;
+    dispositivo = c.dispositivo;
+    imprimeDesenho();
+    std::string esperado = dourado(c.dourado);
+    if (c.alta) esperado[29] = '6';  // ESC "6" instead of ESC "1", nothing else
+    EXPECT_EQ(pasta.le(c.arquivo), esperado);
+  }
+  EXPECT_TRUE(mensagens.servico.registro.empty());
+}
+
+TEST_F(Desenho, CanalQueNaoAbreNaoEnviaNada) {
+  const apoio::Variavel lpt1("LUMAREL_LPT1", pasta.arquivo("falta"));
+  // escolhe: the printer dialog is shown, and cancelled.
+  const struct { std::string dispositivo; bool escolhe; } casos[] = {
+      {"", false}, {pasta.caminho(), false}, {"LPT1", false}, {"pRn", true}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.dispositivo);
+    mensagens.servico.limpa();
+    dispositivo = c.dispositivo;
+    if (c.escolhe) mensagens.servico.respostasImpressora.push_back(std::nullopt);
+    if (!c.escolhe) mensagens.esperaOk();
+    imprimeDesenho();
+    EXPECT_EQ(mensagens.servico.textos(), c.escolhe ? Textos{} : Textos{naoAbriu});
+  }
+  EXPECT_FALSE(std::filesystem::exists(pasta.arquivo("falta")));
+}
+
+class DesenhoCups : public Desenho {
+ protected:
+  void SetUp() override {
+    Desenho::SetUp();
+    cups_.conecta();
+  }
+  // The newest job of the queue and its title.
+  static std::pair<int, std::string> ultimoTrabalho() {
+    cups_job_t* lista = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lista, "lumarel_raw", 0, CUPS_WHICHJOBS_ALL);
+    std::pair<int, std::string> ultimo{0, ""};
+    for (int i = 0; i < n; ++i)
+      if (lista[i].id > ultimo.first) ultimo = {lista[i].id, lista[i].title ? lista[i].title : ""};
+    cupsFreeJobs(n, lista);
+    return ultimo;
+  }
+  // A job's bytes once the server printed it.
+  std::string capturado(int trabalho) {
+    std::string s;
+    const std::string arquivo = cups_.pasta() + "/captura/" + std::to_string(trabalho) + ".bin";
+    apoio::ate([&] { return plataforma::leArquivo(arquivo, s); });
+    return s;
+  }
+  apoio::ServidorCups cups_;
+};
+
+TEST_F(DesenhoCups, PrnEFilaDeRedeRecebemOFluxo) {
+  // impressora: the printer chosen when one is asked for.
+  const struct { std::string dispositivo, impressora; bool abre; } casos[] = {
+      {"prn", "lumarel_raw", true},
+      {"\\\\" + cups_.servidor() + "\\lumarel_raw", "", true},
+      {"PRN", "lumarel_recusa", false},
+  };
+  desenhaAmostra();
+  nomeDesenho = "/d/casa.grb";
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.dispositivo);
+    const int antes = ultimoTrabalho().first;
+    mensagens.servico.limpa();
+    impDispositivo.clear();
+    dispositivo = c.dispositivo;
+    if (!c.impressora.empty())
+      mensagens.servico.respostasImpressora.push_back(
+          plataforma::EscolhaImpressora{c.impressora, "", "lpt9"});
+    if (!c.abre) mensagens.esperaOk();
+    imprimeDesenho();
+    EXPECT_EQ(impDispositivo, c.impressora);
+    EXPECT_EQ(mensagens.servico.textos(), c.abre ? Textos{} : Textos{naoAbriu});
+    const auto [trabalho, titulo] = ultimoTrabalho();
+    if (!c.abre) continue;
+    ASSERT_GT(trabalho, antes);
+    EXPECT_EQ(titulo, nomeDesenho);
+    EXPECT_EQ(capturado(trabalho), dourado("desenho_amostra.bin"));
+  }
+}
+
+TEST_F(DesenhoCups, SpoolerEnviaSoOSaltoDePagina) {
+  impDispositivo = "lumarel_raw";
+  ASSERT_TRUE(abreSaida("PRN"));
+  const int trabalho = trabalhoImpressoraRaw(hImpressora);
+  const struct { std::string bloco; int paginas; } casos[] = {
+      {"ab", 1}, {"", 1}, {"\fcd", 2}, {"e\f", 2}, {"\f", 3}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.bloco);
+    EXPECT_TRUE(escreveSaida(c.bloco));
+    EXPECT_EQ(paginasImpressoraRaw(hImpressora), c.paginas);
+  }
+  fechaSaida();
+  EXPECT_EQ(hImpressora, -1);
+  EXPECT_EQ(capturado(trabalho), "ab\fe\f\f");
+}
