@@ -10,6 +10,7 @@
 #include "apoio_testes.h"
 #include "brimpraw.h"
 #include "cp1252.h"
+#include "dados.h"
 #include "ovlpt.h"
 #include "ovprint.h"
 #include "ovvars.h"
@@ -25,12 +26,6 @@ TTabelaImpressora tabelaCom(const Trocas& trocas) {
   TTabelaImpressora t = tabelaIdentidade();
   for (auto [de, para] : trocas) t[de] = static_cast<unsigned char>(para);
   return t;
-}
-
-std::string dourado(const std::string& nome) {
-  std::string s;
-  EXPECT_TRUE(plataforma::leArquivo(std::string(LUMAREL_DIR_TESTES) + "/dados/" + nome, s));
-  return s;
 }
 
 const std::string naoAbriu = "Não consegui abrir a impressora"_cp;
@@ -49,10 +44,7 @@ void desenhaAmostra() {
 class Desenho : public ::testing::Test {
  protected:
   void SetUp() override { reiniciaEstadoDesenho(); }
-  void TearDown() override {
-    fechaSaida();
-    reiniciaEstadoDesenho();
-  }
+  void TearDown() override { fechaSaida(); reiniciaEstadoDesenho(); }
   apoio::WindowsTemporario windows;
   const apoio::PastaTemporaria& pasta = windows.pasta();
   apoio::Mensagens mensagens;
@@ -83,20 +75,13 @@ TEST(TabelaAmbCode, CadaLinhaAplicadaOuPulada) {
 TEST_F(Desenho, CarregaAmbCodeDoIniOuDaPastaAtual) {
   pasta.grava("tabela.cfg", "61=41\n");
   std::filesystem::create_directory(pasta.arquivo("pasta.cfg"));
-  // ini: the value of ambCode2, none for no INI; segue: the program goes on.
-  const struct {
-    std::optional<std::string> ini;
-    bool segue;
-    Textos textos;
-    Trocas trocas;
-  } casos[] = {
-      {pasta.arquivo("tabela.cfg"), true, {}, {{'a', 'A'}}},
-      {std::nullopt, true, {}, {{'a', 'B'}}},  // ambcode2.cfg of the current folder
-      {"", true, {naoAchou}, {}},
-      {pasta.arquivo("falta.cfg"), true, {naoAchou}, {}},
-      {pasta.arquivo("pasta.cfg"), true, {naoAchou}, {}},
-      {"/proc/self/mem", false, {"Erro em ambcode2.cfg"}, {}},  // reading fails
-  };
+  // ini: the value of ambCode2, none for no INI (ambcode2.cfg of the current
+  // folder); only a file that cannot be read stops the program.
+  const struct { std::optional<std::string> ini; Textos textos; Trocas trocas; } casos[] = {
+      {pasta.arquivo("tabela.cfg"), {}, {{'a', 'A'}}}, {std::nullopt, {}, {{'a', 'B'}}},
+      {"", {naoAchou}, {}}, {pasta.arquivo("falta.cfg"), {naoAchou}, {}},
+      {pasta.arquivo("pasta.cfg"), {naoAchou}, {}},
+      {"/proc/self/mem", {"Erro em ambcode2.cfg"}, {}}};
   const auto antes = std::filesystem::current_path();
   apoio::PastaTemporaria atual;
   atual.grava("ambcode2.cfg", "61=42\n");
@@ -108,70 +93,59 @@ TEST_F(Desenho, CarregaAmbCodeDoIniOuDaPastaAtual) {
     tabAmbCode = tabelaCom({{'z', 'z' + 1}});
     mensagens.servico.limpa();
     mensagens.esperaOk(static_cast<int>(c.textos.size()));
-    EXPECT_EQ(carregaAmbCode(), c.segue);
+    EXPECT_EQ(carregaAmbCode(), c.ini != "/proc/self/mem");
     EXPECT_EQ(tabAmbCode, tabelaCom(c.trocas));
     EXPECT_EQ(mensagens.servico.textos(), c.textos);
   }
   std::filesystem::current_path(antes);
 }
 
+// dados/faixas.txt: the one dot x y | the bands that go out.
 TEST(FluxoDesenho, FaixasAteOPontoMaisBaixo) {
-  const struct { int x, y, faixas; } casos[] = {{-1, -1, 1},    {0, 0, 1},    {7, 2, 1},
-                                                {0, 3, 2},      {0, 296, 99}, {0, 298, 100},
-                                                {299, 299, 100}, {0, 300, 1}, {300, 200, 1}};
-  for (const auto& c : casos) {
-    SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+  for (const auto& c : dados::casos("faixas.txt")) {
+    SCOPED_TRACE(c.texto);
     TMatrizPontos t;
-    t.poe(c.x, c.y, 1);
-    EXPECT_EQ(faixasDoDesenho(t), c.faixas);
+    t.poe(c.n(0)[0], c.n(0)[1], 1);
+    EXPECT_EQ(faixasDoDesenho(t), c.n(1)[0]);
   }
 }
 
-TEST_F(Desenho, ImprimeEmArquivoOuPortaIgualAoDourado) {
+// The stream lands on a file or a port as the golden one (high resolution only
+// changes ESC "1" into ESC "6"); a channel that does not open sends nothing.
+TEST_F(Desenho, ImprimeNoArquivoOuPortaOuAvisa) {
   pasta.grava("velho.txt", std::string(20000, '#'));
   pasta.grava("lpt1", "");
   const apoio::Variavel lpt1("LUMAREL_LPT1", pasta.arquivo("lpt1"));
-  const struct { std::string dispositivo, arquivo, dourado; bool alta; } casos[] = {
-      {pasta.arquivo("novo.txt"), "novo.txt", "desenho_vazio.bin", false},
-      {pasta.arquivo("velho.txt"), "velho.txt", "desenho_amostra.bin", false},
-      {"lpt1", "lpt1", "desenho_amostra.bin", true},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.dispositivo);
-    if (c.dourado == "desenho_amostra.bin") desenhaAmostra();
-    altaResolucao = c.alta;
-    dispositivo = c.dispositivo;
-    imprimeDesenho();
-    std::string esperado = dourado(c.dourado);
-    if (c.alta) esperado[29] = '6';  // ESC "6" instead of ESC "1", nothing else
-    EXPECT_EQ(pasta.le(c.arquivo), esperado);
-  }
-  EXPECT_TRUE(mensagens.servico.registro.empty());
-}
-
-TEST_F(Desenho, CanalQueNaoAbreNaoEnviaNada) {
-  const apoio::Variavel lpt1("LUMAREL_LPT1", pasta.arquivo("falta"));
-  // escolhe: the printer dialog is shown, and cancelled.
-  const struct { std::string dispositivo; bool escolhe; } casos[] = {
-      {"", false}, {pasta.caminho(), false}, {"LPT1", false}, {"pRn", true}};
+  const apoio::Variavel lpt2("LUMAREL_LPT2", pasta.arquivo("falta"));
+  // arquivo: where the stream lands, none when nothing goes (pRn: the printer
+  // dialog is cancelled); the port lpt1 takes it in high resolution.
+  const struct { std::string dispositivo, arquivo, dourado; Textos textos; } casos[] = {
+      {pasta.arquivo("novo.txt"), "novo.txt", "desenho_vazio.bin", {}},
+      {pasta.arquivo("velho.txt"), "velho.txt", "desenho_amostra.bin", {}},
+      {"lpt1", "lpt1", "desenho_amostra.bin", {}}, {"pRn", "", "", {}},
+      {"", "", "", {naoAbriu}}, {pasta.caminho(), "", "", {naoAbriu}}, {"LPT2", "", "", {naoAbriu}}};
   for (const auto& c : casos) {
     SCOPED_TRACE(c.dispositivo);
     mensagens.servico.limpa();
+    if (c.dourado == "desenho_amostra.bin") desenhaAmostra();
+    altaResolucao = c.arquivo == "lpt1";
     dispositivo = c.dispositivo;
-    if (c.escolhe) mensagens.servico.respostasImpressora.push_back(std::nullopt);
-    if (!c.escolhe) mensagens.esperaOk();
+    mensagens.esperaOk(static_cast<int>(c.textos.size()));
+    if (c.dispositivo == "pRn") mensagens.servico.respostasImpressora.push_back(std::nullopt);
     imprimeDesenho();
-    EXPECT_EQ(mensagens.servico.textos(), c.escolhe ? Textos{} : Textos{naoAbriu});
+    EXPECT_EQ(mensagens.servico.textos(), c.textos);
+    EXPECT_EQ(mensagens.servico.registro.size(), c.arquivo.empty() ? 1U : 0U);
+    if (c.arquivo.empty()) continue;
+    std::string esperado = dados::arquivo(c.dourado);
+    if (altaResolucao) esperado[29] = '6';
+    EXPECT_EQ(pasta.le(c.arquivo), esperado);
   }
   EXPECT_FALSE(std::filesystem::exists(pasta.arquivo("falta")));
 }
 
 class DesenhoCups : public Desenho {
  protected:
-  void SetUp() override {
-    Desenho::SetUp();
-    cups_.conecta();
-  }
+  void SetUp() override { Desenho::SetUp(); cups_.conecta(); }
   // The newest job of the queue and its title.
   static std::pair<int, std::string> ultimoTrabalho() {
     cups_job_t* lista = nullptr;
@@ -195,10 +169,8 @@ class DesenhoCups : public Desenho {
 TEST_F(DesenhoCups, PrnEFilaDeRedeRecebemOFluxo) {
   // impressora: the printer chosen when one is asked for.
   const struct { std::string dispositivo, impressora; bool abre; } casos[] = {
-      {"prn", "lumarel_raw", true},
-      {"\\\\" + cups_.servidor() + "\\lumarel_raw", "", true},
-      {"PRN", "lumarel_recusa", false},
-  };
+      {"prn", "lumarel_raw", true}, {"\\\\" + cups_.servidor() + "\\lumarel_raw", "", true},
+      {"PRN", "lumarel_recusa", false}};
   desenhaAmostra();
   nomeDesenho = "/d/casa.grb";
   for (const auto& c : casos) {
@@ -208,17 +180,16 @@ TEST_F(DesenhoCups, PrnEFilaDeRedeRecebemOFluxo) {
     impDispositivo.clear();
     dispositivo = c.dispositivo;
     if (!c.impressora.empty())
-      mensagens.servico.respostasImpressora.push_back(
-          plataforma::EscolhaImpressora{c.impressora, "", "lpt9"});
+      mensagens.servico.respostasImpressora.push_back({{c.impressora, "", "lpt9"}});
     if (!c.abre) mensagens.esperaOk();
     imprimeDesenho();
     EXPECT_EQ(impDispositivo, c.impressora);
     EXPECT_EQ(mensagens.servico.textos(), c.abre ? Textos{} : Textos{naoAbriu});
-    const auto [trabalho, titulo] = ultimoTrabalho();
     if (!c.abre) continue;
+    const auto [trabalho, titulo] = ultimoTrabalho();
     ASSERT_GT(trabalho, antes);
     EXPECT_EQ(titulo, nomeDesenho);
-    EXPECT_EQ(capturado(trabalho), dourado("desenho_amostra.bin"));
+    EXPECT_EQ(capturado(trabalho), dados::arquivo("desenho_amostra.bin"));
   }
 }
 

@@ -3,12 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <functional>
-#include <sstream>
-#include <string>
-#include <vector>
+
+#include "dados.h"
 
 using namespace orvento;
 
@@ -40,35 +36,6 @@ std::string pontosDe(const TMatrizPontos& m, unsigned char valor = 1) {
   return s;
 }
 
-// One "name args | numbers | text..." line of a data file.
-struct Linha {
-  std::string nome;
-  std::vector<int> a, b;
-  std::string resto;
-};
-Linha divide(const std::string& texto) {
-  Linha l;
-  std::istringstream campos(texto);
-  if (!std::isdigit(static_cast<unsigned char>(texto[0])) && texto[0] != '-') campos >> l.nome;
-  for (auto* v : {&l.a, &l.b}) {
-    for (int n; campos >> n;) v->push_back(n);
-    campos.clear();
-    campos.ignore(1 << 20, '|');
-  }
-  std::getline(campos >> std::ws, l.resto);
-  return l;
-}
-
-void leCasos(const char* nome, const std::function<void(const Linha&)>& caso) {
-  std::ifstream arq(std::string(LUMAREL_DIR_TESTES "/dados/") + nome);
-  ASSERT_TRUE(arq) << nome;
-  for (std::string texto; std::getline(arq, texto);) {
-    if (texto.empty() || texto[0] == '#') continue;
-    SCOPED_TRACE(texto);
-    caso(divide(texto));
-  }
-}
-
 class TelaVirtual : public ::testing::Test {
  protected:
   ImagemVetor imagem;
@@ -91,97 +58,60 @@ class TelaVirtual : public ::testing::Test {
 
 }  // namespace
 
-// Each figure changes exactly the recorded dots and paints their marks; with
-// the eraser value the canvas starts full and the dots listed are cleared.
+// Each figure, and each move of the selection, changes exactly the recorded
+// dots and paints their marks; with the eraser value the canvas starts full and
+// the dots listed are cleared. A fourth field lists the dots drawn before.
 TEST_F(TelaVirtual, FigurasMudamOsPontosGuardados) {
-  leCasos("figuras.txt", [&](const Linha& l) {
-    const auto& a = l.a;
-    espessura = l.b[0], padronagem = l.b[1], corPonto = static_cast<unsigned char>(l.b[2]);
+  for (const auto& c : dados::casos("figuras.txt")) {
+    SCOPED_TRACE(c.texto);
+    const auto a = c.n(0), b = c.n(1);
+    espessura = b[0], padronagem = b[1], corPonto = static_cast<unsigned char>(b[2]);
     tela.pontos.fill(corPonto == 0);
+    std::istringstream antes(c.campos.size() > 3 ? c.campos[3] : "");
+    for (int x, y; antes >> x && antes.ignore() && antes >> y;) tela.poe(x, y, 1);
     imagem.limpa();
     redesenhaTela();
     imagem.pinturas = 0;
-    if (l.nome == "plota") plotaPonto(a[0], a[1], static_cast<unsigned char>(a[2]));
-    else if (l.nome == "reta") tracaReta(a[0], a[1], a[2], a[3]);
-    else if (l.nome == "retangulo") tracaRetangulo(a[0], a[1], a[2], a[3]);
-    else if (l.nome == "area") preencheArea(a[0], a[1], a[2], a[3]);
-    else if (l.nome == "circ" || l.nome == "disco") tracaCircunferencia(a[0], a[1], a[2], l.nome == "disco");
-    else if (l.nome.starts_with("elipse")) tracaElipse(a[0], a[1], a[2], a[3], l.nome == "elipsecheia");
-    else if (l.nome == "curva") {
+    if (c.nome == "plota") plotaPonto(a[0], a[1], static_cast<unsigned char>(a[2]));
+    else if (c.nome == "reta") tracaReta(a[0], a[1], a[2], a[3]);
+    else if (c.nome == "retangulo") tracaRetangulo(a[0], a[1], a[2], a[3]);
+    else if (c.nome == "area") preencheArea(a[0], a[1], a[2], a[3]);
+    else if (c.nome == "circ" || c.nome == "disco")
+      tracaCircunferencia(a[0], a[1], a[2], c.nome == "disco");
+    else if (c.nome.starts_with("elipse"))
+      tracaElipse(a[0], a[1], a[2], a[3], c.nome == "elipsecheia");
+    else if (c.nome == "desloca") selecao = {a[0], a[1], a[2], a[3]}, deslocaSelecao(a[4], a[5]);
+    else if (c.nome == "curva") {
       numPontosCurva = static_cast<int>(a.size() / 2);
-      for (int i = 1; i <= numPontosCurva; ++i) pontosCurva[i] = {a[2 * i - 2], a[2 * i - 1]};
+      for (int i = 1; i <= std::min(numPontosCurva, maxPontosCurva); ++i)
+        pontosCurva[i] = {a[2 * i - 2], a[2 * i - 1]};
       tracaCurva();
     } else {
       ADD_FAILURE() << "unknown figure";
     }
-    EXPECT_EQ(pontosDe(tela, corPonto), l.resto);
-    if (l.nome == "plota") {
-      EXPECT_EQ(imagem.pinturas, static_cast<int>(std::count(l.resto.begin(), l.resto.end(), ',')));
+    // "=N" counts the dots drawn, "*" leaves them unchecked.
+    const std::string& p = c.campos[2];
+    const auto n = std::count(tela.pontos.begin(), tela.pontos.end(), corPonto);
+    if (p != "*") {
+      EXPECT_EQ(p.starts_with('=') ? "=" + std::to_string(n) : pontosDe(tela, corPonto), p);
     }
-    confereImagem();
-  });
-}
-
-// dados/deslocamentos.txt: selection | dx dy | dots before | dots after.
-TEST_F(TelaVirtual, DeslocaSelecaoSoNaTela) {
-  leCasos("deslocamentos.txt", [&](const Linha& l) {
-    const auto divisa = l.resto.find('|');
-    std::istringstream antes(l.resto.substr(0, divisa));
-    tela.limpa();
-    for (int x, y; antes >> x && antes.ignore() && antes >> y;) tela.poe(x, y, 1);
-    imagem.limpa();
-    redesenhaTela();
-    selecao = {l.a[0], l.a[1], l.a[2], l.a[3]};
-    deslocaSelecao(l.b[0], l.b[1]);
-    std::string depois = l.resto.substr(divisa + 1);
-    depois.erase(0, depois.find_first_not_of(' '));
-    EXPECT_EQ(pontosDe(tela), depois);
-    confereImagem();
-  });
-}
-
-// Arguments far outside the canvas end at once and draw only what lies on it.
-TEST_F(TelaVirtual, ArgumentosEnormesSoDesenhamATela) {
-  constexpr int M = 2147483647;
-  struct Caso { const char* nome; std::function<void()> figura; int pontos; };
-  const Caso casos[] = {
-      {"disc: one sample row", [] { tracaCircunferencia(150, 150, M, true); }, 301},
-      {"circle", [] { tracaCircunferencia(150, 150, M, false); }, 0},
-      {"ellipse: one sample row", [] { tracaElipse(-M, -M, M, M, true); }, 301},
-      {"row", [] { tracaReta(-M, 10, M, 10); }, 301},
-      {"diagonal", [] { tracaReta(-M, -M, M, M); }, 301},
-      {"slanted", [] { tracaReta(-M, 0, M, 150); }, 301},
-      {"area", [] { preencheArea(M, -M, -M, M); }, 301 * 301},
-      {"area from column -1", [] { preencheArea(-1, -M, -M, M); }, 301},
-      {"wild curve, count past 100", [] { numPontosCurva = maxPontosCurva + 1; tracaCurva(); }, -1},
-  };
-  for (int i = 1; i <= maxPontosCurva; ++i) pontosCurva[i] = {(i * 373) % 1204, (i * 911) % 1204};
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
-    tela.limpa();
-    imagem.limpa();
-    c.figura();
-    if (c.pontos >= 0) {
-      EXPECT_EQ(std::count(tela.pontos.begin(), tela.pontos.end(), 1), c.pontos);
+    if (c.nome == "plota") {
+      EXPECT_EQ(imagem.pinturas, std::count(p.begin(), p.end(), ','));
     }
     confereImagem();
   }
 }
 
 TEST_F(TelaVirtual, InterpolaNevillePeloPolinomio) {
-  struct Caso { std::vector<double> valores; int n; double t, esperado; };
-  const Caso casos[] = {
-      {{7, 100}, 0, 0.7, 7}, {{0, 10}, 1, 0.5, 5}, {{0, 1, 4}, 2, 1.5, 2.25},
-      {{0, 1, 4}, 2, 2, 4},  {{1, 2, 9, 28}, 3, 2.5, 1 + 2.5 * 2.5 * 2.5},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(testing::Message() << c.n << " " << c.t);
+  for (const auto& c : dados::casos("neville.txt")) {
+    SCOPED_TRACE(c.texto);
+    const auto grauT = c.n<double>(0), y = c.n<double>(2);
     TValoresCurva valores{}, parametros{};
-    for (size_t i = 0; i < c.valores.size(); ++i) valores[i] = c.valores[i], parametros[i] = static_cast<double>(i);
-    EXPECT_DOUBLE_EQ(interpolaNeville(valores, parametros, c.n, c.t), c.esperado);
+    for (size_t i = 0; i < y.size(); ++i) valores[i] = y[i], parametros[i] = static_cast<double>(i);
+    EXPECT_DOUBLE_EQ(interpolaNeville(valores, parametros, static_cast<int>(grauT[0]), grauT[1]),
+                     c.n<double>(1)[0]);
   }
 }
-
 TEST_F(TelaVirtual, ServicosDaTelaEDaImagem) {
   EXPECT_FALSE(telaTemPontos());
   plotaPonto(300, 300, 1);
