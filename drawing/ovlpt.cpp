@@ -22,40 +22,8 @@ enum class Canal { nenhum, spooler, serial, paralela, filaRede, arquivo };
 Canal canal = Canal::nenhum;
 int hFilaRede = -1;
 
-bool abreArquivo(std::string_view nome) {
-  const std::string caminho = plataforma::caminhoSistema(nome);
-  if (caminho.empty()) return false;
-  // Non-blocking: a FIFO nobody reads fails at once instead of hanging.
-  const int d =
-      ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (d < 0) return false;
-  struct stat st{};
-  bool ok = ::fstat(d, &st) == 0 && !S_ISDIR(st.st_mode);
-  // An old, longer drawing must not show through the end of a new one; a
-  // device is written as it is.
-  if (ok && S_ISREG(st.st_mode)) ok = ::ftruncate(d, 0) == 0;
-  // A terminal gets the bytes raw: CR LF must not become CR CR LF.
-  if (ok && ::isatty(d)) ok = poeTerminalCru(d);
-  if (!ok) {
-    ::close(d);
-    return false;
-  }
-  hSaida = d;
-  return true;
-}
-
-bool abreFilaRede(std::string_view nome) {
-  std::string servidor, fila;
-  if (!separaNomeRede(nome, servidor, fila)) return false;
-  hFilaRede = abreImpressoraRawServidor(servidor, fila, nomeDesenho);
-  if (hFilaRede < 0) return false;
-  iniciaPaginaRaw(hFilaRede);
-  return true;
-}
-
 Canal abreCanal(std::string_view nome) {
   const std::string porta = cp1252::maiusculas(nome);
-  std::string servidor, fila;
   if (porta == "PRN") {
     hImpressora = abreImpressoraRaw(impDispositivo, impPorta, nomeDesenho);
     if (hImpressora < 0) return Canal::nenhum;
@@ -65,9 +33,13 @@ Canal abreCanal(std::string_view nome) {
   if (porta == "COM1" || porta == "COM2") return abreCom(porta) ? Canal::serial : Canal::nenhum;
   if (porta == "LPT1" || porta == "LPT2" || porta == "LPT3")
     return abrePorta(porta) ? Canal::paralela : Canal::nenhum;
-  if (separaNomeRede(nome, servidor, fila))
-    return abreFilaRede(nome) ? Canal::filaRede : Canal::nenhum;
-  return abreArquivo(nome) ? Canal::arquivo : Canal::nenhum;
+  std::string servidor, fila;
+  if (separaNomeRede(nome, servidor, fila)) {
+    hFilaRede = abreFilaRedeRaw(nome, nomeDesenho);
+    return hFilaRede >= 0 ? Canal::filaRede : Canal::nenhum;
+  }
+  hSaida = abreArquivoSaida(nome);
+  return hSaida >= 0 ? Canal::arquivo : Canal::nenhum;
 }
 
 }  // namespace

@@ -247,3 +247,20 @@ bool abrePorta(std::string_view nome) {
 bool enviaPorta(std::string_view texto) { return escreveDescritor(descritorPorta, texto); }
 
 void fechaPorta() { fecha(descritorPorta); }
+
+int abreArquivoSaida(std::string_view nome) {
+  const std::string caminho = plataforma::caminhoSistema(nome);
+  if (caminho.empty()) return -1;
+  const int d =
+      ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (d < 0) return -1;
+  struct stat st{};
+  bool ok = ::fstat(d, &st) == 0 && !S_ISDIR(st.st_mode);
+  if (ok && S_ISREG(st.st_mode)) ok = ::ftruncate(d, 0) == 0;
+  if (ok && ::isatty(d)) ok = poeTerminalCru(d);
+  if (!ok) {
+    ::close(d);
+    return -1;
+  }
+  return d;
+}

@@ -39,6 +39,12 @@ void tornaCru(termios& t);
 // The same on an open terminal; false when it is not one.
 bool poeTerminalCru(int descritor);
 
+// Opens an output named as a file for writing: a regular file is emptied
+// first, a device is written as it is, a terminal is made raw (CR LF must not
+// become CR CR LF), a folder fails. A FIFO nobody reads fails at once instead
+// of hanging. The descriptor, or -1.
+int abreArquivoSaida(std::string_view nome);
+
 // The job was cancelled or the program is closing.
 bool esperaInterrompida();
 

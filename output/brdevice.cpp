@@ -31,31 +31,6 @@ int hFilaRede = -1;         // the network queue channel
 bool ehPortaSerial(const std::string& n) { return n == "COM1" || n == "COM2"; }
 bool ehPortaParalela(const std::string& n) { return n == "LPT1" || n == "LPT2" || n == "LPT3"; }
 
-bool abreArquivo(std::string_view nome) {
-  const std::string caminho = plataforma::caminhoSistema(nome);
-  if (caminho.empty()) return false;
-  // Non-blocking open: a FIFO nobody reads fails at once instead of hanging.
-  const int d = ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_NONBLOCK |
-                                            O_CLOEXEC, 0666);
-  if (d < 0) return false;
-  // A terminal named as a file gets raw bytes: CR LF must not become CR CR LF.
-  if (::isatty(d) && !poeTerminalCru(d)) {
-    ::close(d);
-    return false;
-  }
-  descritorArquivo = d;
-  return true;
-}
-
-bool abreFilaRede(std::string_view nome) {
-  std::string servidor, fila;
-  if (!separaNomeRede(nome, servidor, fila)) return false;
-  hFilaRede = abreImpressoraRawServidor(servidor, fila, nomeDocumento);
-  if (hFilaRede < 0) return false;
-  iniciaPaginaRaw(hFilaRede);
-  return true;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -90,11 +65,13 @@ bool abreDispositivo(std::string_view nome) {
     portaSaida = std::string(nome);
     std::string servidor, fila;
     if (separaNomeRede(nome, servidor, fila)) {
-      if (!abreFilaRede(nome)) return false;
+      hFilaRede = abreFilaRedeRaw(nome, nomeDocumento);
+      if (hFilaRede < 0) return false;
       canal = Canal::filaRede;
       return true;
     }
-    if (!abreArquivo(nome)) return false;
+    descritorArquivo = abreArquivoSaida(nome);
+    if (descritorArquivo < 0) return false;
     canal = Canal::arquivo;
     return true;
   }

@@ -176,3 +176,10 @@ bool separaNomeRede(std::string_view nome, std::string& servidor, std::string& f
   return true;
 }
 
+int abreFilaRedeRaw(std::string_view nome, std::string_view documento) {
+  std::string servidor, fila;
+  if (!separaNomeRede(nome, servidor, fila)) return -1;
+  const int h = abreImpressoraRawServidor(servidor, fila, documento);
+  if (h >= 0) iniciaPaginaRaw(h);
+  return h;
+}

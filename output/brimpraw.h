@@ -36,3 +36,6 @@ int paginasImpressoraRaw(int h);
 // A network printer name \\host\queue split into its host and queue; false
 // when the name has not that form.
 bool separaNomeRede(std::string_view nome, std::string& servidor, std::string& fila);
+// A raw job on the network printer \\host\queue, its first page started; the
+// handle, or -1 when the name has not that form or the job did not open.
+int abreFilaRedeRaw(std::string_view nome, std::string_view documento);
