@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "cp1252.h"
+#include "ovmensagem.h"
 #include "ovtelavirt.h"
 #include "ovvars.h"
 
@@ -21,7 +23,79 @@ std::string formataGeral(double v) {
   return std::string(buf, r.ptr);
 }
 
+bool ehBranco(char c) { return c == ' '; }
+
+std::string_view semBrancos(std::string_view s) {
+  while (!s.empty() && ehBranco(s.front())) s.remove_prefix(1);
+  while (!s.empty() && ehBranco(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// The whole of `s` as a finite number, "," (the first only) or "." as the
+// decimal point, an optional sign; the blanks around it do not count.
+std::optional<double> numeroCompleto(std::string_view s) {
+  std::string t(semBrancos(s));
+  if (const auto virgula = t.find(','); virgula != std::string::npos) t[virgula] = '.';
+  std::string_view v = t;
+  const bool mais = !v.empty() && v.front() == '+';
+  if (mais) v.remove_prefix(1);
+  // from_chars takes "-" but not "+": a second sign must still fail.
+  if (v.empty() || (mais && v.front() == '-')) return std::nullopt;
+  double r = 0;
+  const auto [fim, erro] = std::from_chars(v.data(), v.data() + v.size(), r, std::chars_format::general);
+  if (erro != std::errc() || fim != v.data() + v.size() || !std::isfinite(r)) return std::nullopt;
+  return r;
+}
+
+int arredondaInt(double v) {
+  const double r = std::nearbyint(v);
+  if (r >= 2147483647.0) return 2147483647;
+  if (r <= -2147483648.0) return -2147483647 - 1;
+  return static_cast<int>(r);
+}
+
 }  // namespace
+
+std::optional<std::pair<double, double>> FerramentasDesenho::leXY(std::string_view texto) {
+  const std::string_view s = semBrancos(texto);
+  const auto branco = s.find(' ');
+  if (branco == std::string_view::npos) {
+    exibeAviso("Entre os números separados por espaço"_cp);
+    return std::nullopt;
+  }
+  const auto x = numeroCompleto(s.substr(0, branco));
+  const auto y = x ? numeroCompleto(s.substr(branco + 1)) : std::nullopt;
+  if (!y) {
+    exibeAviso("Coordenada incorretamente especificada");
+    return std::nullopt;
+  }
+  return std::pair{*x, *y};
+}
+
+std::optional<std::pair<int, int>> FerramentasDesenho::leXYInteiro(std::string_view texto) {
+  const auto xy = leXY(texto);
+  if (!xy) return std::nullopt;
+  return std::pair{arredondaInt(xy->first), arredondaInt(xy->second)};
+}
+
+void FerramentasDesenho::digitaXY(std::string_view texto) {
+  const auto xy = leXY(texto);
+  if (!xy) return;
+  const int px = arredondaInt(xy->first * escalaX + origemX);
+  const int py = arredondaInt(xy->second * escalaY + origemY);
+  // The top left pixel of the dot, kept inside what an int holds.
+  const auto pixel = [](int p) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(p) * tamPonto, -2147483647 - 1,
+                                                  2147483647));
+  };
+  janela_.posicionaPonteiro(pixel(px), pixel(py));
+  move(pixel(px), pixel(py));
+}
+
+std::string FerramentasDesenho::coordenadasAtuais() const {
+  const auto [x, y] = leituraCoordenadas(ponteiroX, ponteiroY);
+  return "Coordenadas " + x + " " + y;
+}
 
 std::pair<std::string, std::string> FerramentasDesenho::leituraCoordenadas(int x, int y) {
   // In double: an origin and a pixel far apart must not overflow.

@@ -6,7 +6,9 @@
 // outside it while a button is held.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace orvento {
@@ -56,8 +58,21 @@ class FerramentasDesenho {
   void duploClique(int x, int y, bool botaoEsquerdo = true);
   void tecla(Tecla t, bool shift = false, bool ctrl = false);
 
+  // "&Digitar X, Y": the typed user coordinates put the pointer on the top
+  // left pixel of their dot; unreadable ones leave it where it is.
+  void digitaXY(std::string_view texto);
+  // "&Localiza X, Y atual": "Coordenadas " and the pointer's user coordinates.
+  std::string coordenadasAtuais() const;
+
   // User coordinates of the pixel's dot, "." and up to 15 significant digits.
   static std::pair<std::string, std::string> leituraCoordenadas(int x, int y);
+
+  // Two numbers separated by a blank ("," or "." as the decimal point); on
+  // failure the notice says why and nothing is returned.
+  static std::optional<std::pair<double, double>> leXY(std::string_view texto);
+  // The same, each rounded to the nearest integer (halves to even) and
+  // limited to what an int holds.
+  static std::optional<std::pair<int, int>> leXYInteiro(std::string_view texto);
 
  private:
   void terminaCurva();

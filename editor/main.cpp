@@ -9,6 +9,7 @@
 #include "brvars.h"
 #include "formprincipal.h"
 #include "inicio.h"
+#include "servicosprograma.h"
 
 int main(int argc, char** argv) {
   iniciaModuloPrincipal();
@@ -17,20 +18,13 @@ int main(int argc, char** argv) {
   TformPrincipal* principal = inicio.principal();
   principal->show();
 
-  // LUMAREL_CAPTURA=file.png: the window, with the caret on the first text
-  // line of the document, is saved as a picture and the program ends (for a
-  // look at the window without a person at the screen).
-  // LUMAREL_CAPTURA_CURSOR="line,column" (from 0) puts the caret elsewhere.
-  const QString captura = qEnvironmentVariable("LUMAREL_CAPTURA");
-  if (!captura.isEmpty()) {
-    const QStringList cursor = qEnvironmentVariable("LUMAREL_CAPTURA_CURSOR", QStringLiteral("3,0")).split(u',');
-    const int linha = cursor.value(0).toInt();
-    const int coluna = cursor.value(1).toInt();
-    QTimer::singleShot(700, principal, [principal, captura, linha, coluna] {
-      principal->irParaLinhaColuna(linha, coluna);
-      QApplication::exit(principal->grab().save(captura, "PNG") ? 0 : 1);
-    });
-  }
+  // LUMAREL_CAPTURA: the window, with the caret on the first text line of
+  // the document, or where LUMAREL_CAPTURA_CURSOR="line,column" (from 0)
+  // puts it.
+  const QStringList cursor = qEnvironmentVariable("LUMAREL_CAPTURA_CURSOR", QStringLiteral("3,0")).split(u',');
+  agendaCapturaDeTela(*principal, [principal, linha = cursor.value(0).toInt(), coluna = cursor.value(1).toInt()] {
+    principal->irParaLinhaColuna(linha, coluna);
+  });
   const int r = QApplication::exec();
 
   // A job still embossing is cancelled and allowed to end: its worker may be

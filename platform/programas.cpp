@@ -2,8 +2,12 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <spawn.h>
+#include <string_view>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "arquivos.h"
 
@@ -45,6 +49,31 @@ ProgramaIniciado iniciaPrograma(const std::string& caminho,
   ::posix_spawnattr_destroy(&atributos);
   if (erro != 0) return {0, erro};
   return {static_cast<int>(pid), 0};
+}
+
+std::string localizaPrograma(const std::vector<std::string>& nomes) {
+  const char* path = std::getenv("PATH");
+  const std::string_view pastas = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  for (const std::string& nome : nomes) {
+    if (nome.empty() || nome.find('/') != std::string::npos) continue;
+    for (std::size_t i = 0; i <= pastas.size();) {
+      std::size_t fim = pastas.find(':', i);
+      if (fim == std::string_view::npos) fim = pastas.size();
+      // An empty entry is the current folder, as the shell takes it.
+      const std::string_view pasta = fim > i ? pastas.substr(i, fim - i) : std::string_view(".");
+      i = fim + 1;
+      // A folder named outside ASCII could not be handed back in Windows-1252.
+      bool ascii = true;
+      for (const char c : pasta) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+      if (!ascii) continue;
+      const std::string caminho = juntaCaminho(pasta, nome);
+      const std::string sistema = caminhoSistema(caminho);
+      struct stat st {};
+      if (::stat(sistema.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(sistema.c_str(), X_OK) == 0)
+        return caminho;
+    }
+  }
+  return {};
 }
 
 bool programaAtivo(int pid) {

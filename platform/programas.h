@@ -17,6 +17,11 @@ struct ProgramaIniciado {
 ProgramaIniciado iniciaPrograma(const std::string& caminho,
                                 const std::vector<std::string>& argumentos = {});
 
+// The first of `nomes` that a folder of PATH holds as an executable file, as
+// a path (Windows-1252); empty when none does. For programs of the desktop
+// that go by more than one name.
+std::string localizaPrograma(const std::vector<std::string>& nomes);
+
 // The process a call above started still runs. One that ended is reaped
 // here, so it leaves nothing behind.
 bool programaAtivo(int pid);

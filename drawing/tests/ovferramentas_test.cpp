@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <map>
 #include <climits>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "apoio_testes.h"
+#include "cp1252.h"
 #include "dados.h"
 #include "ovtelavirt.h"
 #include "ovvars.h"
@@ -184,6 +187,41 @@ TEST_F(Ferramentas, LeituraComQuinzeAlgarismosEPonto) {
     }
   }
   std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(LeituraXY, DoisNumerosSeparadosPorBranco) {
+  apoio::Mensagens mensagens;
+  const std::map<std::string, std::string> avisos = {
+      {"S", "Entre os números separados por espaço"_cp}, {"C", "Coordenada incorretamente especificada"}};
+  for (const auto& c : dados::casos("lexy.txt")) {
+    SCOPED_TRACE(c.texto);
+    const std::string texto = c.campos.at(0).substr(1, c.campos.at(0).size() - 2);
+    for (int inteiro = 0; inteiro < 2; ++inteiro) {
+      mensagens.esperaOk();
+      mensagens.servico.registro.clear();
+      const std::string esperado = c.campos.at(1 + inteiro);
+      std::string lido;
+      if (inteiro != 0) {
+        if (const auto xy = FerramentasDesenho::leXYInteiro(texto))
+          lido = std::to_string(xy->first) + " " + std::to_string(xy->second);
+      } else if (const auto xy = FerramentasDesenho::leXY(texto)) {
+        const auto v = c.n<double>(1);
+        EXPECT_EQ(xy->first, v.at(0));
+        EXPECT_EQ(xy->second, v.at(1));
+        lido = esperado;
+      }
+      if (avisos.count(esperado)) {
+        EXPECT_EQ(lido, "");
+        ASSERT_EQ(mensagens.servico.registro.size(), 1u);
+        // The notice's message is the box's title.
+        EXPECT_EQ(mensagens.servico.registro[0].titulo, avisos.at(esperado));
+      } else {
+        mensagens.servico.respostasBotao.clear();
+        EXPECT_EQ(lido, esperado);
+        EXPECT_TRUE(mensagens.servico.registro.empty());
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "servicosprograma.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -8,9 +10,27 @@
 #include "superficie.h"
 #include "superficieqt.h"
 
+void agendaCapturaDeTela(QWidget& janela, const std::function<void()>& preparar) {
+  const QString captura = qEnvironmentVariable("LUMAREL_CAPTURA");
+  if (captura.isEmpty()) return;
+  QTimer::singleShot(700, &janela, [&janela, captura, preparar] {
+    if (preparar) preparar();
+    QApplication::exit(janela.grab().save(captura, "PNG") ? 0 : 1);
+  });
+}
+
 ServicosPrograma::ServicosPrograma(const braillequt::TabelaPontos& pontosImpressora) {
   plataforma::instalaServicoMensagens(&mensagens_);
   instalaSuperficieQt(pontosImpressora);
+  instalaTraducao();
+}
+
+ServicosPrograma::ServicosPrograma(ServicoMensagensQt& mensagens) {
+  plataforma::instalaServicoMensagens(&mensagens);
+  instalaTraducao();
+}
+
+void ServicosPrograma::instalaTraducao() {
   // The programs speak Portuguese whatever the desktop's language: Qt's own
   // buttons and dialogs must too. Without the translation files Qt keeps its
   // English texts, and the programs still work.

@@ -10,12 +10,24 @@
 #include "braillequt.h"
 #include "servicoqt.h"
 
+#include <QWidget>
+#include <functional>
+
+// LUMAREL_CAPTURA=file.png: 700 ms after start, `preparar` runs, the window is
+// saved as a picture and the program ends (a look at the window without a
+// person at the screen). Nothing happens without the variable.
+void agendaCapturaDeTela(QWidget& janela, const std::function<void()>& preparar = {});
+
 class ServicosPrograma {
  public:
   // Installs the services (after the QApplication exists). `pontosImpressora`
   // draws Braille cells where the embosser's printer font is missing; it must
   // outlive the services.
   explicit ServicosPrograma(const braillequt::TabelaPontos& pontosImpressora);
+  // A program without printer-driver embossers: its own message service (a
+  // subclass showing some boxes its way; it must outlive the services) and no
+  // drawing surface.
+  explicit ServicosPrograma(ServicoMensagensQt& mensagens);
   // Takes them back out: boxes are answered as closed, and the printer-driver
   // channel no longer opens.
   ~ServicosPrograma();
@@ -24,6 +36,8 @@ class ServicosPrograma {
   ServicosPrograma& operator=(const ServicosPrograma&) = delete;
 
  private:
+  void instalaTraducao();
+
   ServicoMensagensQt mensagens_;
   QTranslator traducaoQt_;
   bool traduzido_ = false;

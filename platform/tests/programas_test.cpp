@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/stat.h>
 
 #include "apoio_testes.h"
@@ -34,6 +35,20 @@ TEST(Programas, IniciaOuDizPorqueNao) {
   }
   EXPECT_FALSE(plataforma::programaAtivo(0));
   EXPECT_FALSE(plataforma::programaAtivo(-1));
+}
+
+TEST(Programas, LocalizaNoPath) {
+  apoio::PastaTemporaria a, b;
+  a.grava("pinta", "#!/bin/sh\n");  // not executable: passed over
+  b.grava("pinta", "#!/bin/sh\n");
+  ::chmod(b.arquivo("pinta").c_str(), 0755);
+  ::mkdir(a.arquivo("desenha").c_str(), 0755);  // a folder is no program
+  const char* antes = std::getenv("PATH");
+  const std::string guardado = antes ? antes : "";
+  ::setenv("PATH", (a.caminho() + "::" + b.caminho()).c_str(), 1);
+  EXPECT_EQ(plataforma::localizaPrograma({"desenha", "falta", "pinta"}), b.arquivo("pinta"));
+  EXPECT_EQ(plataforma::localizaPrograma({"falta", "desenha", "", "/bin/sh"}), "");
+  ::setenv("PATH", guardado.c_str(), 1);
 }
 
 }  // namespace

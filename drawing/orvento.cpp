@@ -1,0 +1,41 @@
+// The drawing program: dot pictures for Braille pages, drawn with the mouse
+// and the keys and embossed.
+#include <QApplication>
+#include <utility>
+
+#include "ovajuda.h"
+#include "ovmain.h"
+#include "ovmensagemqt.h"
+#include "servicosprograma.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Orvento"));
+  ServicoMensagensOrvento mensagens;
+  ServicosPrograma servicos(mensagens);
+
+  TForm1 form1;
+  TAboutBox sobre(&form1);
+  AboutBox = &sobre;
+  TForm2 aviso(&form1);
+  Form2 = &aviso;
+  form1.show();
+  // LUMAREL_CAPTURA: the window with a few figures drawn from the keyboard.
+  agendaCapturaDeTela(form1, [&form1] {
+    const std::pair<int, Qt::Key> figuras[] = {{3, Qt::Key_Right}, {8, Qt::Key_Down}, {6, Qt::Key_Right}};
+    form1.PaintBox2MouseMove(80, 80);
+    for (const auto& [modo, tecla] : figuras) {
+      form1.escolheFerramenta(modo);
+      form1.FormKeyDown(Qt::Key_Insert, Qt::NoModifier);
+      for (int i = 0; i < 3; ++i) form1.FormKeyDown(tecla, Qt::ControlModifier);
+      form1.FormKeyDown(Qt::Key_Down, Qt::ControlModifier);
+      form1.FormKeyDown(Qt::Key_Return, Qt::NoModifier);
+    }
+    form1.PaintBox2->repaint();
+  });
+  const int r = QApplication::exec();
+
+  Form2 = nullptr;
+  AboutBox = nullptr;
+  return r;
+}

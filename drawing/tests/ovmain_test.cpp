@@ -1,0 +1,342 @@
+// The drawing window offscreen: mouse and keys reach the tools, the picture
+// shows the dots, the overlay and the rubber band, and the start, the close,
+// the notice and the menus behave.
+#include "ovmain.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <cstdlib>
+#include <sys/stat.h>
+
+#include "apoio_testes.h"
+#include "cp1252.h"
+#include "ovajuda.h"
+#include "ovmensagem.h"
+#include "ovmensagemqt.h"
+#include "ovtelavirt.h"
+#include "programas.h"
+#include "servicoqt.h"
+
+using namespace orvento;
+
+namespace {
+
+constexpr QRgb branco = 0xFFFFFFFF, preto = 0xFF000000, prata = 0xFFC0C0C0;
+
+// Nothing to show: the reference run of the tools without a window.
+struct SemJanela : JanelaFerramentas {
+  void desenhaElastico(Elastico, int, int, int, int) override {}
+};
+
+class Janela : public ::testing::Test {
+ protected:
+  apoio::WindowsTemporario windows;
+  apoio::Mensagens mensagens;
+  std::unique_ptr<TForm1> form;
+
+  void SetUp() override {
+    reiniciaEstadoDesenho();
+    const char* dados = std::getenv("LUMAREL_DATA_DIR");
+    windows.gravaIni("[LUMAREL]\r\nambCode2=" + std::string(dados ? dados : ".") +
+                     "/ambcode2.cfg\r\n[IMPBRAILLE]\r\nNomeArq=" + windows.pasta().arquivo("saida.brl") +
+                     "\r\n");
+    form = std::make_unique<TForm1>();
+    form->show();  // the first activation
+  }
+  void TearDown() override {
+    tela.limpa();  // closing asks nothing
+    form.reset();
+    reiniciaEstadoDesenho();
+  }
+
+  QWidget* area() { return form->PaintBox2; }
+  void pressiona(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mousePress(area(), b, Qt::NoModifier, QPoint(x, y));
+  }
+  void move(int x, int y) { QTest::mouseMove(area(), QPoint(x, y)); }
+  void solta(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mouseRelease(area(), b, Qt::NoModifier, QPoint(x, y));
+  }
+  void arrasta(const std::vector<int>& p, Qt::MouseButton b = Qt::LeftButton) {
+    pressiona(p[0], p[1], b);
+    for (size_t i = 2; i + 2 < p.size(); i += 2) move(p[i], p[i + 1]);
+    solta(p[p.size() - 2], p.back(), b);
+  }
+
+  // The window's picture must be the overlay with the mark of every raised
+  // dot in black, and nothing else.
+  void confereImagem() {
+    const QImage img = form->imagemComposta();
+    for (int y = 0; y < ladoImagem; ++y)
+      for (int x = 0; x < ladoImagem; ++x) {
+        const int px = x / tamPonto, py = y / tamPonto;
+        const bool marca = x % 4 < 2 && y % 4 < 3 && px <= 300 && py <= 300 && tela.le(px, py) != 0;
+        const QRgb esperado = marca ? preto : form->bmpGrade.pixel(x, y);
+        if (img.pixel(x, y) != esperado) {
+          ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << img.pixel(x, y);
+          return;
+        }
+      }
+  }
+};
+
+TEST_F(Janela, PrimeiraAtivacaoPreparaODesenho) {
+  EXPECT_EQ(form->windowTitle(), "Orvento");
+  EXPECT_EQ(dispositivo, windows.pasta().arquivo("saida.brl"));
+  EXPECT_EQ(dirAtual.back(), '/');
+  EXPECT_EQ(form->ferramentas.modoFerramenta, 2);
+  EXPECT_TRUE(form->B_ponto->isChecked());
+  EXPECT_FALSE(form->B_moveImagem->isEnabled());
+  EXPECT_FALSE(form->B_texto->isEnabled());
+  EXPECT_EQ(std::vector<int>({selecao.x1, selecao.y1, selecao.x2, selecao.y2}), std::vector<int>({0, 0, -1, -1}));
+  EXPECT_TRUE(mensagens.servico.registro.empty());  // the code table was found
+  // Grid every 4 pixels, the frame and the axes at the origin over it.
+  const QImage img = form->imagemComposta();
+  EXPECT_EQ(img.size(), QSize(ladoImagem, ladoImagem));
+  const std::tuple<int, int, QRgb> pixels[] = {
+      {2, 2, branco},      {8, 2, prata},       {1199, 1199, branco}, {1196, 1000, prata},
+      {0, 10, 0xFFFFFF00}, {10, 0, 0xFFFFFF00}, {479, 10, 0xFF008000}, {10, 479, 0xFF008000},
+      {480, 10, prata},    {1201, 10, branco}};
+  for (const auto& [x, y, cor] : pixels) EXPECT_EQ(img.pixel(x, y), cor) << x << "," << y;
+  // Items that later versions build are there, disabled.
+  for (const char* nome : {"Novo1", "Abrir1", "Desfazer1", "Brailizar1", "Origem1", "Alta2", "TextoBraille1"}) {
+    ASSERT_NE(form->acao(nome), nullptr) << nome;
+    EXPECT_FALSE(form->acao(nome)->isEnabled()) << nome;
+  }
+  for (const char* nome : {"Imprimir1", "Sair1", "XY1", "Paintbrush1", "Ajuda1", "CurvaInterpolada1"})
+    EXPECT_TRUE(form->acao(nome)->isEnabled()) << nome;
+}
+
+TEST(JanelaInicio, SemIniETabelaDaOAvisoEPadrao) {
+  apoio::WindowsTemporario windows;  // no LUMAREL.INI: ambcode2.cfg looked for here, not found
+  apoio::Mensagens mensagens;
+  mensagens.esperaOk();
+  const std::string antes = plataforma::diretorioAtual();
+  ASSERT_EQ(::chdir(windows.pasta().caminho().c_str()), 0);
+  {
+    TForm1 form;
+    EXPECT_TRUE(form.FormActivate());
+    EXPECT_EQ(dispositivo, "LPT1");
+    EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{"Arquivo ambcode2.cfg não achado"_cp});
+  }
+  ASSERT_EQ(::chdir(antes.c_str()), 0);
+  reiniciaEstadoDesenho();
+}
+
+TEST_F(Janela, CadaFerramentaArrastadaComoSemJanela) {
+  SemJanela nada;
+  FerramentasDesenho referencia(nada);
+  const std::vector<int> arrastos[] = {
+      {40, 40, 50, 47, 80, 90, 80, 90}, {100, 20, 60, 60, 7, 3, 7, 3}, {200, 200, 200, 200}, {12, 0, -30, 50, 900, 400, 900, 400},
+      {600, 600, -50000, 90000, 1100, -70000, 1100, -70000}};  // far outside the window
+  for (int modo = 2; modo <= 9; ++modo)
+    for (const auto& a : arrastos) {
+      SCOPED_TRACE(::testing::Message() << "mode " << modo << " from " << a[0] << "," << a[1]);
+      tela.limpa();
+      referencia.escolheModo(modo);
+      referencia.pressiona(a[0], a[1], true);
+      for (size_t i = 2; i + 2 < a.size(); i += 2) referencia.move(a[i], a[i + 1]);
+      referencia.solta(a[a.size() - 2], a.back());
+      const TMatrizPontos esperado = tela;
+      tela.limpa();
+      limpaBitmapTela();
+      form->escolheFerramenta(modo);
+      arrasta(a);
+      EXPECT_TRUE(tela.pontos == esperado.pontos);
+      confereImagem();
+    }
+  // The right button erases a block in the area tool. (QTest takes the
+  // point 0,0 for the widget's centre: 1,1 is dot 0,0 too.)
+  form->escolheFerramenta(5);
+  arrasta({1, 1, 1203, 1203, 1203, 1203}, Qt::RightButton);
+  EXPECT_FALSE(telaTemPontos());
+}
+
+TEST_F(Janela, ElasticoInvertidoEnquantoArrasta) {
+  form->escolheFerramenta(3);
+  pressiona(40, 40);
+  move(80, 80);
+  QImage img = form->imagemComposta();
+  EXPECT_EQ(img.pixel(60, 40), ~prata | 0xFF000000);  // the band's top edge over the grid
+  int invertidos = 0;  // two pixels wide
+  for (int y = 34; y < 46; ++y) invertidos += img.pixel(62, y) != form->bmpGrade.pixel(62, y);
+  EXPECT_EQ(invertidos, 2);
+  EXPECT_EQ(img.pixel(80, 60), ~prata | 0xFF000000);
+  move(100, 60);
+  img = form->imagemComposta();
+  EXPECT_EQ(img.pixel(80, 70), prata);  // the old band is gone
+  EXPECT_EQ(img.pixel(100, 50), ~prata | 0xFF000000);
+  solta(100, 60);
+  confereImagem();  // the rectangle, and no band
+  EXPECT_EQ(tela.le(10, 10), 1);
+  EXPECT_EQ(tela.le(25, 15), 1);
+}
+
+TEST_F(Janela, SelecaoEmVermelhoSoNaFerramentaDeSelecao) {
+  form->escolheFerramenta(0);
+  arrasta({40, 40, 60, 52, 60, 52});
+  EXPECT_EQ(std::vector<int>({selecao.x1, selecao.y1, selecao.x2, selecao.y2}), std::vector<int>({10, 10, 15, 13}));
+  EXPECT_EQ(form->imagemComposta().pixel(64, 50), 0xFFFF0000);
+  EXPECT_EQ(form->imagemComposta().pixel(68, 50), prata);  // column x2 + 1 is 16: x = 64
+  form->escolheFerramenta(4);
+  EXPECT_EQ(form->imagemComposta().pixel(64, 50), prata);
+  EXPECT_TRUE(form->findChild<QToolButton*>("B_reta")->isChecked());
+  EXPECT_FALSE(form->B_selArea->isChecked());
+}
+
+TEST_F(Janela, CurvaTerminaNoDuploClique) {
+  form->escolheFerramenta(10);
+  const QPoint pontos[] = {{40, 200}, {120, 100}, {200, 220}};
+  for (const QPoint& p : pontos) {
+    pressiona(p.x(), p.y());
+    solta(p.x(), p.y());
+  }
+  EXPECT_EQ(numPontosCurva, 3);
+  // Qt's double click: press, release, double click, release.
+  QMouseEvent duplo(QEvent::MouseButtonDblClick, QPointF(280, 120), area()->mapToGlobal(QPointF(280, 120)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  pressiona(280, 120);
+  solta(280, 120);
+  QApplication::sendEvent(area(), &duplo);
+  solta(280, 120);
+  EXPECT_EQ(numPontosCurva, 0);
+  const TMatrizPontos desenhado = tela;
+  limpaTela();
+  for (const QPoint& p : pontos) tracaReta(p.x() / 4, p.y() / 4, p.x() / 4, p.y() / 4);
+  tracaReta(70, 30, 70, 30);
+  numPontosCurva = 4;
+  pontosCurva[1] = {40, 200}, pontosCurva[2] = {120, 100}, pontosCurva[3] = {200, 220}, pontosCurva[4] = {280, 120};
+  tracaCurva();
+  EXPECT_TRUE(tela.pontos == desenhado.pontos);
+  confereImagem();
+}
+
+TEST_F(Janela, TecladoDesenhaSemPonteiroDeVerdade) {
+  form->escolheFerramenta(4);
+  move(41, 42);  // dot 10, 10
+  for (int tecla : {Qt::Key_Insert, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
+    QTest::keyClick(area(), static_cast<Qt::Key>(tecla));
+  EXPECT_EQ(tela.le(10, 10), 1);
+  EXPECT_EQ(tela.le(13, 11), 1);
+  EXPECT_FALSE(form->ferramentas.desenhando);
+  EXPECT_EQ(form->l_x->text(), "13");
+  // Ctrl+Right from dot 115 asks for 125: limited to 120, with the notice.
+  move(460, 40);
+  mensagens.esperaOk();
+  QTest::keyClick(area(), Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(form->ferramentas.ponteiroX, 480);
+  ASSERT_EQ(mensagens.servico.registro.size(), 1u);
+  EXPECT_EQ(mensagens.servico.registro[0].titulo, "Cursor fora da tela, foi reposicionado");
+  EXPECT_EQ(form->l_x->text(), "120");
+  confereImagem();
+}
+
+TEST_F(Janela, PosicaoDigitadaEInformada) {
+  origemX = 10, origemY = 20;
+  escalaX = 2, escalaY = 0.5;
+  mensagens.servico.respostasTexto = {"3 4", std::nullopt};
+  mensagens.esperaOk(2);
+  form->XY1Click();  // dot (16, 22)
+  EXPECT_EQ(std::pair(form->ferramentas.ponteiroX, form->ferramentas.ponteiroY), std::pair(64, 88));
+  form->XY1Click();  // cancelled: an empty text
+  EXPECT_EQ(form->ferramentas.ponteiroX, 64);
+  form->InformaXYatual1Click();
+  ASSERT_EQ(mensagens.servico.registro.size(), 4u);
+  EXPECT_EQ(mensagens.servico.registro[0].titulo, "Digite x y");
+  EXPECT_EQ(mensagens.servico.registro[0].texto, "Informe a coordenada x y");
+  EXPECT_EQ(mensagens.servico.registro[2].titulo, "Entre os números separados por espaço"_cp);
+  EXPECT_EQ(mensagens.servico.registro[3].titulo, "Coordenadas 12 1");
+}
+
+TEST_F(Janela, CanetaEPadronagemDoMenu) {
+  form->acao("Caneta3")->trigger();
+  form->acao("Padronagem50")->trigger();
+  EXPECT_EQ(espessura, 3);
+  EXPECT_EQ(padronagem, 1);
+  EXPECT_TRUE(form->acao("Caneta3")->isChecked());
+  EXPECT_FALSE(form->acao("Caneta1")->isChecked());
+  EXPECT_TRUE(form->acao("Padronagem50")->isChecked());
+  form->acao("Padronagem25")->trigger();
+  EXPECT_EQ(padronagem, 0);
+}
+
+TEST_F(Janela, FecharPerguntaSoComPontos) {
+  using plataforma::Botao;
+  tela.poe(5, 5, 1);
+  mensagens.servico.respostasBotao = {Botao::cancelar, Botao::nao, Botao::ok};
+  EXPECT_FALSE(form->close());
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->close());
+  ASSERT_EQ(mensagens.servico.registro.size(), 3u);
+  EXPECT_EQ(mensagens.servico.registro[0].texto, "Já gravou ?"_cp);
+  EXPECT_EQ(mensagens.servico.registro[0].tipo, plataforma::TipoMensagem::simples);
+  EXPECT_EQ(mensagens.servico.registro[0].botoes, (std::vector<Botao>{Botao::nao, Botao::ok, Botao::cancelar}));
+  form->show();
+  tela.limpa();
+  EXPECT_TRUE(form->close());  // empty: nothing asked
+  EXPECT_EQ(mensagens.servico.registro.size(), 3u);
+}
+
+TEST(JanelaAviso, Form2MostraAMensagemComoTitulo) {
+  TForm2 janela;
+  Form2 = &janela;
+  ServicoMensagensOrvento servico;
+  plataforma::instalaServicoMensagens(&servico);
+  QString titulo;
+  QSize tamanho;
+  servicoqt::defineMostraModal([&](QDialog& d) {
+    titulo = d.windowTitle();
+    tamanho = d.size();
+    static_cast<TForm2&>(d).Button1->click();
+    return d.result();
+  });
+  const std::string longa(200, 'x');
+  exibeAviso("Arquivo não pode ser aberto"_cp);
+  EXPECT_EQ(titulo, QString::fromUtf8("Arquivo não pode ser aberto"));
+  EXPECT_EQ(tamanho, QSize(373, 82));
+  EXPECT_EQ(servico.mensagem(plataforma::TipoMensagem::simples, longa, {}, {plataforma::Botao::ok}),
+            plataforma::Botao::ok);
+  EXPECT_EQ(tamanho, QSize(373, 82));  // a long message does not make it grow
+  servicoqt::defineMostraModal({});
+  plataforma::instalaServicoMensagens(nullptr);
+  Form2 = nullptr;
+}
+
+TEST(JanelaAviso, SobreMostraAVersaoSempre) {
+  TAboutBox sobre;
+  for (int i = 0; i < 2; ++i) {
+    sobre.show();
+    EXPECT_EQ(sobre.Version->text(), QString::fromUtf8("Versão 2.0"));
+    sobre.Version->clear();
+    sobre.OKButton->click();
+    EXPECT_FALSE(sobre.isVisible());
+  }
+}
+
+TEST_F(Janela, AjudaEPinturaDoDesktop) {
+  // No help file where the program started: the error box.
+  mensagens.esperaOk();
+  const std::string antes = plataforma::diretorioAtual();
+  ASSERT_EQ(::chdir(windows.pasta().caminho().c_str()), 0);
+  form->Ajuda1Click();
+  ASSERT_EQ(::chdir(antes.c_str()), 0);
+  EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{"Arquivo de ajuda não encontrado"_cp});
+  // The paint program found on PATH is started; none found: nothing shown.
+  const apoio::PastaTemporaria bin;
+  bin.grava("pinta", "#!/bin/sh\n/usr/bin/touch \"$0.rodou\"\n");
+  ::chmod(bin.arquivo("pinta").c_str(), 0755);
+  const std::string path = std::getenv("PATH");
+  ::setenv("PATH", bin.caminho().c_str(), 1);
+  form->Paintbrush1Click();
+  EXPECT_TRUE(apoio::ate([&] { return ::access(bin.arquivo("pinta.rodou").c_str(), F_OK) == 0; }));
+  ::setenv("PATH", "/nenhuma", 1);
+  form->Paintbrush1Click();
+  ::setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(mensagens.servico.registro.size(), 1u);
+}
+
+}  // namespace
