@@ -1,6 +1,7 @@
 #include "ovmain.h"
 
 #include <QActionGroup>
+#include <QClipboard>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -24,6 +25,7 @@
 #include "cp1252.h"
 #include "mensagens.h"
 #include "ovajuda.h"
+#include "ovarquivo.h"
 #include "ovmensagem.h"
 #include "ovprint.h"
 #include "ovtelavirt.h"
@@ -179,44 +181,48 @@ void TForm1::criaMenus() {
   QMenuBar* barra = menuBar();
   const auto menu = [&](const char* titulo) { return barra->addMenu(QString::fromUtf8(titulo)); };
 
-  // Items without a handler are those of the drawing files, the blocks, the
-  // model picture and the settings: present, and disabled until they come.
+  // "&Brailizar" waits for its dialog: present, and disabled.
   QMenu* arquivo = menu("&Arquivo");
-  item(arquivo, "Novo1", "&Novo", nullptr, false);
-  item(arquivo, "Abrir1", "&Abrir", nullptr, false);
-  item(arquivo, "Salvar1", "&Salvar", nullptr, false);
-  item(arquivo, "SalvarComo1", "Salvar &Como...", nullptr, false);
+  item(arquivo, "Novo1", "&Novo", &TForm1::Novo1Click);
+  item(arquivo, "Abrir1", "&Abrir", &TForm1::Abrir1Click);
+  item(arquivo, "Salvar1", "&Salvar", &TForm1::Salvar1Click);
+  item(arquivo, "SalvarComo1", "Salvar &Como...", &TForm1::SalvarComo1Click);
   item(arquivo, "Imprimir1", "&Imprimir", &TForm1::Imprimir1Click);
   item(arquivo, "Sair1", "Sai&r", &TForm1::Sair1Click);
 
   QMenu* editar = menu("&Editar");
-  const std::pair<const char*, const char*> edicao[] = {
-      {"Desfazer1", "&Desfazer"}, {"Recortar1", "&Recortar"}, {"Copiar1", "&Copiar"},
-      {"Colar1", "Co&lar"}, {"Sobrepor1", "&Sobrepor"}};
-  const char* atalhosEdicao[] = {"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "Ctrl+W"};
-  for (int i = 0; i < 5; ++i)
-    item(editar, edicao[i].first, edicao[i].second, nullptr, false)
-        ->setShortcut(QKeySequence(QString::fromLatin1(atalhosEdicao[i])));
+  struct ItemEdicao {
+    const char *nome, *titulo, *atalho;
+    void (TForm1::*handler)();
+  };
+  const ItemEdicao edicao[] = {{"Desfazer1", "&Desfazer", "Ctrl+Z", &TForm1::Desfazer1Click},
+                               {"Recortar1", "&Recortar", "Ctrl+X", &TForm1::Recortar1Click},
+                               {"Copiar1", "&Copiar", "Ctrl+C", &TForm1::Copiar1Click},
+                               {"Colar1", "Co&lar", "Ctrl+V", &TForm1::Colar1Click},
+                               {"Sobrepor1", "&Sobrepor", "Ctrl+W", &TForm1::Sobrepor1Click}};
+  for (const ItemEdicao& e : edicao)
+    item(editar, e.nome, e.titulo, e.handler)->setShortcut(QKeySequence(QString::fromLatin1(e.atalho)));
 
   QMenu* modelo = menu("&Modelo");
-  item(modelo, "Areadetransferncia1", "&Area de transferência", nullptr, false);
-  item(modelo, "trazer1", "&Trazer", nullptr, false);
-  item(modelo, "Esconder1", "&Esconder", nullptr, false);
-  item(modelo, "Mostrar1", "&Mostrar", nullptr, false);
+  item(modelo, "Areadetransferncia1", "&Area de transferência", &TForm1::Areadetransferncia1Click);
+  item(modelo, "trazer1", "&Trazer", &TForm1::trazer1Click);
+  item(modelo, "Esconder1", "&Esconder", &TForm1::Esconder1Click);
+  item(modelo, "Mostrar1", "&Mostrar", &TForm1::Mostrar1Click);
   item(modelo, "Brailizar1", "&Brailizar", nullptr, false);
   item(modelo, "Paintbrush1", "&Paint Brush", &TForm1::Paintbrush1Click);
 
   QMenu* configurar = menu("&Configurar");
   QMenu* resolucao = configurar->addMenu(QString::fromUtf8("&Resolução"));
   auto* grupoResolucao = new QActionGroup(this);
-  for (const auto& [nome, titulo] : {std::pair{"Baixa2", "&Baixa"}, std::pair{"Alta2", "&Alta"}}) {
-    QAction* a = item(resolucao, nome, titulo, nullptr, false);
+  for (const auto& [nome, titulo, handler] :
+       {std::tuple{"Baixa2", "&Baixa", &TForm1::Baixa2Click}, std::tuple{"Alta2", "&Alta", &TForm1::Alta2Click}}) {
+    QAction* a = item(resolucao, nome, titulo, handler);
     a->setCheckable(true);
     a->setChecked(std::string_view(nome) == "Baixa2");
     grupoResolucao->addAction(a);
   }
-  item(configurar, "Nmerodepontos1", "&Número de pontos", nullptr, false);
-  item(configurar, "Dispositivo1", "&Impressora", nullptr, false);
+  item(configurar, "Nmerodepontos1", "&Número de pontos", &TForm1::Nmerodepontos1Click);
+  item(configurar, "Dispositivo1", "&Impressora", &TForm1::Dispositivo1Click);
   QMenu* caneta = configurar->addMenu(QStringLiteral("&Caneta"));
   auto* grupoCaneta = new QActionGroup(this);
   for (int i = 1; i <= 4; ++i) {
@@ -252,8 +258,8 @@ void TForm1::criaMenus() {
   }
   operacao->addSeparator();
   item(operacao, "XY1", "&Digitar X, Y", &TForm1::XY1Click)->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
-  item(operacao, "Origem1", "&Origem", nullptr, false);
-  item(operacao, "Escala1", "E&scala", nullptr, false);
+  item(operacao, "Origem1", "&Origem", &TForm1::Origem1Click);
+  item(operacao, "Escala1", "E&scala", &TForm1::Escala1Click);
   item(operacao, "InformaXYatual1", "&Localiza X, Y atual", &TForm1::InformaXYatual1Click)
       ->setShortcut(QKeySequence(Qt::Key_F1));
 
@@ -511,4 +517,133 @@ void TForm1::posicionaPonteiro(int x, int y) {
   // Offscreen there is no pointer to move; the tools keep their own.
   if (QGuiApplication::platformName() != QLatin1String("offscreen") && isVisible())
     QCursor::setPos(PaintBox2->mapToGlobal(QPoint(x, y)));
+}
+
+void TForm1::repintaPontos() {
+  limpaBitmapTela();
+  redesenhaTela();
+  redesenha();
+}
+
+void TForm1::Novo1Click() {
+  if (!podeDescartarDesenho()) return;
+  setWindowTitle(QStringLiteral("Orvento"));
+  nomeDesenho.clear();
+  limpaTela();
+  repintaPontos();
+  Esconder1Click();
+}
+
+void TForm1::Abrir1Click() {
+  if (!podeDescartarDesenho()) return;
+  if (abreDesenhoEscolhido()) setWindowTitle(paraQString(tituloDesenho()));
+  repintaPontos();
+  Esconder1Click();
+}
+
+void TForm1::Salvar1Click() {
+  salvaDesenho();
+  repintaPontos();
+}
+
+void TForm1::SalvarComo1Click() {
+  salvaDesenhoComo();
+  setWindowTitle(paraQString(tituloDesenho()));
+  repintaPontos();
+}
+
+void TForm1::Desfazer1Click() {
+  trocaDesfazer();
+  repintaPontos();
+}
+
+void TForm1::Recortar1Click() {
+  recortaBloco();
+  repintaPontos();
+}
+
+void TForm1::Copiar1Click() { copiaBloco(); }
+
+void TForm1::Colar1Click() {
+  colaBloco();
+  repintaPontos();
+}
+
+void TForm1::Sobrepor1Click() {
+  sobrepoeBloco();
+  repintaPontos();
+}
+
+void TForm1::defineModelo(const QImage& imagem) {
+  // On white: a transparent part of a picture must not hide the dots.
+  QImage modelo(imagem.size(), QImage::Format_RGB32);
+  modelo.fill(Qt::white);
+  QPainter(&modelo).drawImage(0, 0, imagem);
+  bmpModelo = modelo;
+}
+
+void TForm1::trazer1Click() {
+  const auto nome = plataforma::servicoMensagens().nomeArquivoAbrir({}, {}, "Arquivos BitMap (.bmp)|*.bmp");
+  if (!nome || nome->empty()) return;
+  QImage imagem;
+  if (imagem.load(paraQString(*nome)) && !imagem.isNull()) {
+    defineModelo(imagem);
+    modeloOculto = false;
+    modeloX = modeloY = 0;
+  } else {
+    exibeAviso("Arquivo não pode ser carregado"_cp);
+  }
+  B_moveImagem->setEnabled(true);
+  redesenha();
+}
+
+void TForm1::Areadetransferncia1Click() {
+  modeloOculto = false;
+  modeloX = modeloY = 0;
+  const QImage imagem = QGuiApplication::clipboard()->image();
+  if (imagem.isNull()) {
+    exibeAviso("Este gráfico não pode ser copiado diretamente.\nCole no Paint Brush, e depois copie dali."_cp);
+    return;
+  }
+  defineModelo(imagem);
+  B_moveImagem->setEnabled(true);
+  redesenha();
+}
+
+void TForm1::Esconder1Click() {
+  B_moveImagem->setEnabled(false);
+  modeloOculto = true;
+  redesenha();
+}
+
+void TForm1::Mostrar1Click() {
+  modeloOculto = false;
+  B_moveImagem->setEnabled(true);
+  redesenha();
+}
+
+void TForm1::Baixa2Click() {
+  altaResolucao = false;
+  acao("Baixa2")->setChecked(true);
+}
+
+void TForm1::Alta2Click() {
+  altaResolucao = true;
+  acao("Alta2")->setChecked(true);
+}
+
+void TForm1::Nmerodepontos1Click() { perguntaNumeroPontos(); }
+
+void TForm1::Dispositivo1Click() { perguntaDispositivo(); }
+
+void TForm1::Origem1Click() {
+  if (!perguntaOrigem()) return;
+  mostraGrade();
+  redesenhaTela();
+}
+
+void TForm1::Escala1Click() {
+  if (!perguntaEscala()) return;
+  mostraGrade();
+  redesenhaTela();
 }

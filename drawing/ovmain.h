@@ -84,6 +84,29 @@ class TForm1 : public QMainWindow, public orvento::JanelaFerramentas {
   void Ajuda1Click();
   void Paintbrush1Click();
   void Sobreesteprograma1Click();
+  void Novo1Click();
+  void Abrir1Click();
+  void Salvar1Click();
+  void SalvarComo1Click();
+  void Desfazer1Click();
+  void Recortar1Click();
+  void Copiar1Click();
+  void Colar1Click();
+  void Sobrepor1Click();
+  void Areadetransferncia1Click();
+  void trazer1Click();
+  void Esconder1Click();
+  void Mostrar1Click();
+  void Baixa2Click();
+  void Alta2Click();
+  void Nmerodepontos1Click();
+  void Dispositivo1Click();
+  void Origem1Click();
+  void Escala1Click();
+  // The dots painted again from the canvas, and the window repainted.
+  void repintaPontos();
+  // The model picture: any picture, on white, as the window combines it.
+  void defineModelo(const QImage& imagem);
   void defineEspessura(int valor);
   void definePadronagem(int valor);
 

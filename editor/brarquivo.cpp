@@ -39,12 +39,7 @@ const std::string extensaoPadrao = ".txt";
 
 // The name the save dialog gave, with the default extension when the last
 // component has none.
-std::string comExtensaoPadrao(const std::string& nome) {
-  const std::size_t barra = nome.find_last_of("/\\");
-  const std::size_t ponto = nome.rfind('.');
-  if (ponto != std::string::npos && (barra == std::string::npos || ponto > barra)) return nome;
-  return nome + extensaoPadrao;
-}
+std::string comExtensaoPadrao(const std::string& nome) { return plataforma::comExtensao(nome, extensaoPadrao); }
 
 bool existe(const std::string& nome) {
   struct stat st {};

@@ -166,13 +166,17 @@ std::vector<std::string> linhasDaMatriz(const TMatrizPontos& matriz) {
   return linhas;
 }
 
-bool gravaGraficoTatil(std::string_view nome, const std::vector<std::string>& linhas) {
+std::string textoGraficoTatil(const std::vector<std::string>& linhas) {
   std::string conteudo;
   for (const auto& l : linhas) {
     conteudo += l;
     conteudo += "\r\n";
   }
-  return plataforma::gravaArquivoSeguro(resolveNomeGrafico(nome), conteudo);
+  return conteudo;
+}
+
+bool gravaGraficoTatil(std::string_view nome, const std::vector<std::string>& linhas) {
+  return plataforma::gravaArquivoSeguro(resolveNomeGrafico(nome), textoGraficoTatil(linhas));
 }
 
 int larguraCelulaGraf() { return pontosPorCelulaH(); }

@@ -86,6 +86,8 @@ bool carregaGraficoTatil(TMatrizPontos& matriz, std::string_view nome, int x0, i
 // The lines a drawing is saved as: one per row, "*" for a dot, trailing blanks
 // removed, trailing empty lines removed but the first line always kept.
 std::vector<std::string> linhasDaMatriz(const TMatrizPontos& matriz);
+// The file's text: each line followed by CR LF.
+std::string textoGraficoTatil(const std::vector<std::string>& linhas);
 // Writes the lines, each followed by CR LF, replacing the file safely; false
 // when the file could not be written (an old file is then left whole).
 bool gravaGraficoTatil(std::string_view nome, const std::vector<std::string>& linhas);

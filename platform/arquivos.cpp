@@ -238,6 +238,16 @@ std::string pastaTemporaria() {
   return d;
 }
 
+std::string comExtensao(std::string_view nome, std::string_view extensao) {
+  if (semPastas(nome).find('.') != std::string_view::npos) return std::string(nome);
+  return std::string(nome) + std::string(extensao);
+}
+
+std::string_view semPastas(std::string_view nome) {
+  const std::size_t barra = nome.find_last_of("/\\");
+  return barra == std::string_view::npos ? nome : nome.substr(barra + 1);
+}
+
 std::string diretorioAtual() {
   std::string buf(PATH_MAX, '\0');
   if (::getcwd(buf.data(), buf.size()) == nullptr) return ".";

@@ -21,6 +21,12 @@ std::string diretorioAtual();
 // with one; the name alone when the folder is empty).
 std::string juntaCaminho(std::string_view pasta, std::string_view nome);
 
+// The name with `extensao` (".grb") added when its last part has no "." at
+// all; an extension it has, in any case, is kept.
+std::string comExtensao(std::string_view nome, std::string_view extensao);
+// The last part of a name, after its last "/" or "\".
+std::string_view semPastas(std::string_view nome);
+
 // A Windows-1252 file name as the system's call wants it (UTF-8).
 std::string caminhoSistema(std::string_view nome);
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -103,11 +104,12 @@ TEST_F(Janela, PrimeiraAtivacaoPreparaODesenho) {
       {480, 10, prata},    {1201, 10, branco}};
   for (const auto& [x, y, cor] : pixels) EXPECT_EQ(img.pixel(x, y), cor) << x << "," << y;
   // Items that later versions build are there, disabled.
-  for (const char* nome : {"Novo1", "Abrir1", "Desfazer1", "Brailizar1", "Origem1", "Alta2", "TextoBraille1"}) {
+  for (const char* nome : {"Brailizar1", "TextoBraille1", "TextoGrafico1"}) {
     ASSERT_NE(form->acao(nome), nullptr) << nome;
     EXPECT_FALSE(form->acao(nome)->isEnabled()) << nome;
   }
-  for (const char* nome : {"Imprimir1", "Sair1", "XY1", "Paintbrush1", "Ajuda1", "CurvaInterpolada1"})
+  for (const char* nome : {"Imprimir1", "Sair1", "XY1", "Paintbrush1", "Ajuda1", "CurvaInterpolada1", "Novo1",
+                           "Desfazer1", "Origem1", "Alta2", "trazer1"})
     EXPECT_TRUE(form->acao(nome)->isEnabled()) << nome;
 }
 
@@ -337,6 +339,104 @@ TEST_F(Janela, AjudaEPinturaDoDesktop) {
   form->Paintbrush1Click();
   ::setenv("PATH", path.c_str(), 1);
   EXPECT_EQ(mensagens.servico.registro.size(), 1u);
+}
+
+TEST_F(Janela, NovoEAbrirPerguntamEMostram) {
+  using plataforma::Botao;
+  const apoio::PastaTemporaria pasta;
+  pasta.grava("casa.grb", "*\r\n **\r\n");
+  tela.poe(9, 9, 1);
+  form->Mostrar1Click();
+  mensagens.servico.respostasBotao = {Botao::nao, Botao::ok, Botao::ok};
+  form->Novo1Click();  // No: nothing changes
+  EXPECT_EQ(tela.le(9, 9), 1);
+  EXPECT_TRUE(form->B_moveImagem->isEnabled());
+  mensagens.servico.respostasTexto = {pasta.arquivo("casa.grb"), std::nullopt};
+  form->Abrir1Click();  // OK, then the file
+  EXPECT_EQ(form->windowTitle(), "Orvento casa.grb");
+  EXPECT_FALSE(form->B_moveImagem->isEnabled());  // the model hidden
+  EXPECT_TRUE(form->modeloOculto);
+  EXPECT_EQ(tela.le(9, 9), 0);
+  EXPECT_EQ(tela.le(2, 1), 1);
+  confereImagem();
+  form->Abrir1Click();  // dots on the canvas: asked again, then cancelled
+  EXPECT_EQ(form->windowTitle(), "Orvento casa.grb");
+  EXPECT_EQ(mensagens.servico.registro.size(), 5u);
+  mensagens.servico.respostasBotao = {Botao::ok};
+  form->Novo1Click();
+  EXPECT_EQ(form->windowTitle(), "Orvento");
+  EXPECT_FALSE(telaTemPontos());
+  confereImagem();
+}
+
+TEST_F(Janela, ModeloDaAreaDeTransferenciaEDeArquivo) {
+  const apoio::PastaTemporaria pasta;
+  QImage quadro(40, 30, QImage::Format_ARGB32);
+  quadro.fill(QColor(0, 0, 255));
+  quadro.setPixel(0, 0, qRgba(0, 0, 0, 0));  // transparent shows white
+  QGuiApplication::clipboard()->setImage(quadro);
+  form->Areadetransferncia1Click();
+  EXPECT_TRUE(form->B_moveImagem->isEnabled());
+  QImage img = form->imagemComposta();
+  EXPECT_EQ(img.pixel(2, 2), 0xFF0000FFu);                 // blue AND white
+  EXPECT_EQ(img.pixel(8, 2), 0xFF0000C0u);                 // blue AND the grid
+  EXPECT_EQ(img.pixel(0, 0), 0xFFFFFF00u);                 // the axes over a transparent pixel
+  EXPECT_EQ(img.pixel(41, 2), 0xFFFFFFFFu);
+  // The move-model tool drags it.
+  form->escolheFerramenta(1);
+  arrasta({10, 10, 110, 60, 110, 60});
+  EXPECT_EQ(std::pair(modeloX, modeloY), std::pair(100, 50));
+  img = form->imagemComposta();
+  EXPECT_EQ(img.pixel(102, 53), 0xFF0000FFu);
+  EXPECT_EQ(img.pixel(2, 2), 0xFFFFFFFFu);
+  form->Esconder1Click();
+  EXPECT_EQ(form->imagemComposta().pixel(102, 53), 0xFFFFFFFFu);
+  EXPECT_FALSE(form->B_moveImagem->isEnabled());
+  // A BMP file; then one cut short, and a clipboard with text only.
+  ASSERT_TRUE(quadro.save(QString::fromStdString(pasta.arquivo("m.bmp")), "BMP"));
+  std::string bmp = pasta.le("m.bmp");
+  pasta.grava("curto.bmp", bmp.substr(0, 40));
+  mensagens.servico.respostasTexto = {pasta.arquivo("m.bmp"), pasta.arquivo("curto.bmp")};
+  form->trazer1Click();
+  EXPECT_EQ(std::pair(modeloX, modeloY), std::pair(0, 0));
+  EXPECT_EQ(form->imagemComposta().pixel(2, 2), 0xFF0000FFu);
+  form->Esconder1Click();
+  mensagens.esperaOk(2);
+  form->trazer1Click();
+  EXPECT_TRUE(form->B_moveImagem->isEnabled());  // enabled all the same
+  QGuiApplication::clipboard()->setText(QStringLiteral("texto"));
+  form->Areadetransferncia1Click();
+  ASSERT_EQ(mensagens.servico.registro.size(), 4u);
+  EXPECT_EQ(mensagens.servico.registro[2].titulo, "Arquivo não pode ser carregado"_cp);
+  EXPECT_EQ(mensagens.servico.registro[3].titulo,
+            "Este gráfico não pode ser copiado diretamente.\nCole no Paint Brush, e depois copie dali."_cp);
+}
+
+TEST_F(Janela, DesfazerBlocosEAjustes) {
+  form->escolheFerramenta(3);
+  for (int i = 0; i < 3; ++i) arrasta({4 + 40 * i, 4, 30 + 40 * i, 30, 30 + 40 * i, 30});
+  form->escolheFerramenta(0);
+  arrasta({0 + 1, 0 + 1, 36, 36, 36, 36});
+  form->Recortar1Click();
+  EXPECT_EQ(tela.le(1, 1), 0);
+  EXPECT_EQ(tela.le(11, 1), 1);
+  confereImagem();
+  form->Desfazer1Click();  // back to when the rectangle tool was chosen: empty
+  EXPECT_FALSE(telaTemPontos());
+  confereImagem();
+  form->Desfazer1Click();  // and forth again
+  EXPECT_EQ(tela.le(11, 1), 1);
+  EXPECT_EQ(tela.le(1, 1), 0);
+  form->Alta2Click();
+  EXPECT_TRUE(altaResolucao);
+  EXPECT_TRUE(form->acao("Alta2")->isChecked());
+  form->Baixa2Click();
+  EXPECT_FALSE(altaResolucao);
+  // A new origin moves the axes at once.
+  mensagens.servico.respostasTexto = {"10 5"};
+  form->Origem1Click();
+  EXPECT_EQ(form->imagemComposta().pixel(40, 100), 0xFFFFFF00u);
+  EXPECT_EQ(form->imagemComposta().pixel(100, 20), 0xFFFFFF00u);
 }
 
 }  // namespace
