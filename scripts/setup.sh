@@ -20,6 +20,7 @@ pacotes=(
   xauth
   poppler-utils
   qt6-translations-l10n
+  locales
 )
 
 faltam=()
@@ -29,13 +30,21 @@ for p in "${pacotes[@]}"; do
   fi
 done
 
-if [ ${#faltam[@]} -eq 0 ]; then
-  echo "setup: all packages present"
-  exit 0
-fi
-
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-echo "setup: installing ${faltam[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltam[@]}"
+if [ ${#faltam[@]} -eq 0 ]; then
+  echo "setup: all packages present"
+else
+  echo "setup: installing ${faltam[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltam[@]}"
+fi
+
+# A locale with a decimal comma: the tests check that numbers are written and
+# read with "." whatever the locale.
+if ! locale -a 2>/dev/null | grep -qix 'pt_BR.utf8'; then
+  echo "setup: generating the pt_BR.UTF-8 locale"
+  $sudo sed -i 's/^# *\(pt_BR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen > /dev/null
+  $sudo locale-gen > /dev/null
+fi
