@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ovajuda.h"
+#include "ovdialogos.h"
 #include "ovmain.h"
 #include "ovmensagemqt.h"
 #include "servicosprograma.h"
@@ -17,6 +18,12 @@ int main(int argc, char** argv) {
   TForm1 form1;
   TAboutBox sobre(&form1);
   AboutBox = &sobre;
+  TformBrailizar brailizar(&form1);
+  formBrailizar = &brailizar;
+  TformTexto texto(&form1);
+  formTexto = &texto;
+  TformBraille braille(&form1);
+  formBraille = &braille;
   TForm2 aviso(&form1);
   Form2 = &aviso;
   form1.show();
@@ -36,6 +43,9 @@ int main(int argc, char** argv) {
   const int r = QApplication::exec();
 
   Form2 = nullptr;
+  formBraille = nullptr;
+  formTexto = nullptr;
+  formBrailizar = nullptr;
   AboutBox = nullptr;
   return r;
 }

@@ -57,10 +57,7 @@ AreaBrailizacao areaBrailizacao(const FontePixels& modelo, int deslocX, int desl
 // outside are taken as 0 or 100); with sobrepor light places also clear dots,
 // without it dots are only added. Pen size and pattern do not apply. False,
 // with tela untouched, for another mode or when the picture lies where no
-// dot of the canvas samples it (the dialog then says so).
+// dot of the canvas samples it.
 bool brailizaModelo(char modo, const FontePixels& modelo, int limiar, bool sobrepor);
-
-// What the dialog shows when brailizaModelo found no picture under the canvas.
-inline constexpr auto avisoModeloFora = "O modelo está fora da área do desenho"_cp;
 
 }  // namespace orvento

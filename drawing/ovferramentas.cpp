@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cp1252.h"
+#include "ovcomandos.h"
 #include "ovmensagem.h"
 #include "ovtelavirt.h"
 #include "ovvars.h"
@@ -205,18 +206,27 @@ void FerramentasDesenho::solta(int x, int y) {
       selecao = {x1, y1, x2, y2};
       janela_.mostraGrade();
       break;
+    // Each figure is recorded, while recording is on, once it is drawn.
     case 3:
       tracaRetangulo(x1, y1, x2, y2);
+      registraRetangulo(x1, y1, x2, y2);
       break;
     case 4:
       tracaReta(x1, y1, x2, y2);
+      registraReta(x1, y1, x2, y2);
       break;
     case 5:
       preencheArea(x1, y1, x2, y2);
+      registraArea(x1, y1, x2, y2);
       break;
     case 6:
     case 7:
       tracaElipse(x1, y1, x2, y2, modoFerramenta == 7);
+      if (modoFerramenta == 7) {
+        registraAreaEliptica(x1, y1, x2, y2);
+      } else {
+        registraElipse(x1, y1, x2, y2);
+      }
       break;
     case 8:
     case 9: {
@@ -224,6 +234,11 @@ void FerramentasDesenho::solta(int x, int y) {
       const double dx = double(curX) - pressX, dy = double(curY) - pressY;
       const int r = static_cast<int>(std::nearbyint(std::sqrt(dx * dx + dy * dy) / tamPonto));
       tracaCircunferencia(x1, y1, r, modoFerramenta == 9);
+      if (modoFerramenta == 9) {
+        registraCirculo(x1, y1, r);
+      } else {
+        registraCircunferencia(x1, y1, r);
+      }
       break;
     }
     default:
@@ -236,6 +251,7 @@ void FerramentasDesenho::solta(int x, int y) {
 void FerramentasDesenho::terminaCurva() {
   if (numPontosCurva < 1) return;
   tracaCurva();
+  registraCurva();
   numPontosCurva = 0;
 }
 

@@ -25,6 +25,11 @@
 #include "cp1252.h"
 #include "mensagens.h"
 #include "ovajuda.h"
+#include "ovbraille.h"
+#include "ovcomandos.h"
+#include "ovdialogos.h"
+#include "ovtexto.h"
+#include "servicoqt.h"
 #include "ovarquivo.h"
 #include "ovmensagem.h"
 #include "ovprint.h"
@@ -61,9 +66,6 @@ const Ferramenta ferramentasJanela[13] = {
     {"B_texto", "Texto", "&Texto Gráfico", "TextoGrafico1"},
     {"B_braille", "Braille", "Texto &Braille", "TextoBraille1"},
 };
-
-// Modes whose dialogs come with the letters and Braille of a later version.
-bool ferramentaDisponivel(int modo) { return modo != 11 && modo != 12; }
 
 // A small picture of each tool for its button.
 QIcon iconeFerramenta(int modo) {
@@ -181,7 +183,6 @@ void TForm1::criaMenus() {
   QMenuBar* barra = menuBar();
   const auto menu = [&](const char* titulo) { return barra->addMenu(QString::fromUtf8(titulo)); };
 
-  // "&Brailizar" waits for its dialog: present, and disabled.
   QMenu* arquivo = menu("&Arquivo");
   item(arquivo, "Novo1", "&Novo", &TForm1::Novo1Click);
   item(arquivo, "Abrir1", "&Abrir", &TForm1::Abrir1Click);
@@ -189,6 +190,10 @@ void TForm1::criaMenus() {
   item(arquivo, "SalvarComo1", "Salvar &Como...", &TForm1::SalvarComo1Click);
   item(arquivo, "Imprimir1", "&Imprimir", &TForm1::Imprimir1Click);
   item(arquivo, "Sair1", "Sai&r", &TForm1::Sair1Click);
+  arquivo->addSeparator();
+  item(arquivo, "RegistrarAes1", "Registrar ações...", &TForm1::RegistrarAes1Click);
+  item(arquivo, "Carregaraes1", "Carregar ações...", &TForm1::Carregaraes1Click);
+  item(arquivo, "Fimdoregistro1", "Fim do registro", &TForm1::Fimdoregistro1Click);
 
   QMenu* editar = menu("&Editar");
   struct ItemEdicao {
@@ -208,7 +213,7 @@ void TForm1::criaMenus() {
   item(modelo, "trazer1", "&Trazer", &TForm1::trazer1Click);
   item(modelo, "Esconder1", "&Esconder", &TForm1::Esconder1Click);
   item(modelo, "Mostrar1", "&Mostrar", &TForm1::Mostrar1Click);
-  item(modelo, "Brailizar1", "&Brailizar", nullptr, false);
+  item(modelo, "Brailizar1", "&Brailizar", &TForm1::Brailizar1Click, false);
   item(modelo, "Paintbrush1", "&Paint Brush", &TForm1::Paintbrush1Click);
 
   QMenu* configurar = menu("&Configurar");
@@ -253,7 +258,7 @@ void TForm1::criaMenus() {
     const Ferramenta& f = ferramentasJanela[modo];
     if (modo == 5) item(operacao, "Arearetangular1", "&Área retangular");
     if (f.item == nullptr) continue;
-    QAction* a = item(operacao, f.nomeItem, f.item, nullptr, ferramentaDisponivel(modo));
+    QAction* a = item(operacao, f.nomeItem, f.item);
     connect(a, &QAction::triggered, this, [this, modo] { escolheFerramenta(modo); });
   }
   operacao->addSeparator();
@@ -294,7 +299,7 @@ void TForm1::criaPainel() {
     b->setCheckable(true);
     // The keys belong to the drawing area.
     b->setFocusPolicy(Qt::NoFocus);
-    b->setEnabled(modo != 1 && ferramentaDisponivel(modo));
+    b->setEnabled(modo != 1);
     connect(b, &QToolButton::clicked, this, [this, modo] { escolheFerramenta(modo); });
     botoes[static_cast<size_t>(modo)] = b;
     coluna->addWidget(b);
@@ -323,6 +328,14 @@ void TForm1::FormCreate() {
   escalaX = escalaY = 1.0;
   origemX = origemY = 0;
   papelX = papelY = 120;
+  // A replayed text or Braille line draws as the tools do.
+  desenhaTextoComando = [](std::string_view texto, int x, int y, int direcao) {
+    return desenhaTexto(texto, x, y, direcao);
+  };
+  desenhaBrailleComando = [](std::string_view texto, int x, int y, int direcao, int tamanho) {
+    carregaTabelaBraille();
+    return desenhaBraille(texto, x, y, direcao, tamanho);
+  };
 }
 
 bool TForm1::FormActivate() {
@@ -365,6 +378,8 @@ void TForm1::showEvent(QShowEvent* e) {
 
 void TForm1::closeEvent(QCloseEvent* e) {
   if (fechando_ || podeDescartarDesenho()) {
+    // What was recorded is kept.
+    terminaRegistro();
     e->accept();
   } else {
     e->ignore();
@@ -593,7 +608,7 @@ void TForm1::trazer1Click() {
   } else {
     exibeAviso("Arquivo não pode ser carregado"_cp);
   }
-  B_moveImagem->setEnabled(true);
+  habilitaModelo(true);
   redesenha();
 }
 
@@ -606,19 +621,24 @@ void TForm1::Areadetransferncia1Click() {
     return;
   }
   defineModelo(imagem);
-  B_moveImagem->setEnabled(true);
+  habilitaModelo(true);
   redesenha();
 }
 
+void TForm1::habilitaModelo(bool sim) {
+  B_moveImagem->setEnabled(sim);
+  acao("Brailizar1")->setEnabled(sim);
+}
+
 void TForm1::Esconder1Click() {
-  B_moveImagem->setEnabled(false);
+  habilitaModelo(false);
   modeloOculto = true;
   redesenha();
 }
 
 void TForm1::Mostrar1Click() {
   modeloOculto = false;
-  B_moveImagem->setEnabled(true);
+  habilitaModelo(true);
   redesenha();
 }
 
@@ -647,3 +667,40 @@ void TForm1::Escala1Click() {
   mostraGrade();
   redesenhaTela();
 }
+
+void TForm1::Brailizar1Click() {
+  if (formBrailizar == nullptr) return;
+  // It reads the picture where it lies under the canvas, at its offset.
+  formBrailizar->modelo = &bmpModelo;
+  servicoqt::mostraModal(*formBrailizar);
+  formBrailizar->modelo = nullptr;
+  repintaPontos();
+}
+
+void TForm1::abreDialogoTexto(int modo, int x, int y) {
+  // The dialog draws at the pressed dot; a text it drew is recorded.
+  const int px = x / tamPonto, py = y / tamPonto;
+  if (modo == 11 && formTexto != nullptr) {
+    formTexto->x0 = px, formTexto->y0 = py;
+    servicoqt::mostraModal(*formTexto);
+    if (formTexto->transcreveu)
+      registraTexto(0, formTexto->r_direcao->checkedId(), textoDigitado, px, py);
+  } else if (modo == 12 && formBraille != nullptr) {
+    formBraille->x0 = px, formBraille->y0 = py;
+    servicoqt::mostraModal(*formBraille);
+    if (formBraille->transcreveu)
+      registraBraille(formBraille->r_braille->checkedId(), formBraille->r_direcao->checkedId(), textoDigitado,
+                      px, py);
+  }
+  redesenha();
+}
+
+void TForm1::RegistrarAes1Click() { iniciaRegistro(); }
+
+void TForm1::Carregaraes1Click() {
+  carregaRegistro();
+  // The figures are in the canvas and its picture already.
+  PaintBox2->update();
+}
+
+void TForm1::Fimdoregistro1Click() { terminaRegistro(); }

@@ -103,6 +103,10 @@ class TForm1 : public QMainWindow, public orvento::JanelaFerramentas {
   void Dispositivo1Click();
   void Origem1Click();
   void Escala1Click();
+  void Brailizar1Click();
+  void RegistrarAes1Click();
+  void Carregaraes1Click();
+  void Fimdoregistro1Click();
   // The dots painted again from the canvas, and the window repainted.
   void repintaPontos();
   // The model picture: any picture, on white, as the window combines it.
@@ -120,6 +124,7 @@ class TForm1 : public QMainWindow, public orvento::JanelaFerramentas {
   void mostraCoordenadas(const std::string& x, const std::string& y) override;
   void aviso(const std::string& texto) override;
   void posicionaPonteiro(int x, int y) override;
+  void abreDialogoTexto(int modo, int x, int y) override;
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -131,6 +136,8 @@ class TForm1 : public QMainWindow, public orvento::JanelaFerramentas {
   QAction* item(QMenu* menu, const char* nome, const char* titulo, void (TForm1::*handler)() = nullptr,
                 bool habilitado = true);
   void marcaEscolhido(int modo);
+  // The move-model tool and "&Brailizar" go with a model picture on show.
+  void habilitaModelo(bool sim);
 
   std::unique_ptr<orvento::BitmapDesenho> imagemTela_;
   orvento::CamadaInversao elastico_;

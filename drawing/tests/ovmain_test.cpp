@@ -11,11 +11,15 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <sys/stat.h>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
 #include "ovajuda.h"
+#include "ovcomandos.h"
+#include "ovdialogos.h"
+#include "ovtexto.h"
 #include "ovmensagem.h"
 #include "ovmensagemqt.h"
 #include "ovtelavirt.h"
@@ -92,7 +96,7 @@ TEST_F(Janela, PrimeiraAtivacaoPreparaODesenho) {
   EXPECT_EQ(form->ferramentas.modoFerramenta, 2);
   EXPECT_TRUE(form->B_ponto->isChecked());
   EXPECT_FALSE(form->B_moveImagem->isEnabled());
-  EXPECT_FALSE(form->B_texto->isEnabled());
+  EXPECT_TRUE(form->B_texto->isEnabled());
   EXPECT_EQ(std::vector<int>({selecao.x1, selecao.y1, selecao.x2, selecao.y2}), std::vector<int>({0, 0, -1, -1}));
   EXPECT_TRUE(mensagens.servico.registro.empty());  // the code table was found
   // Grid every 4 pixels, the frame and the axes at the origin over it.
@@ -104,7 +108,7 @@ TEST_F(Janela, PrimeiraAtivacaoPreparaODesenho) {
       {480, 10, prata},    {1201, 10, branco}};
   for (const auto& [x, y, cor] : pixels) EXPECT_EQ(img.pixel(x, y), cor) << x << "," << y;
   // Items that later versions build are there, disabled.
-  for (const char* nome : {"Brailizar1", "TextoBraille1", "TextoGrafico1"}) {
+  for (const char* nome : {"Brailizar1"}) {  // until a model picture is shown
     ASSERT_NE(form->acao(nome), nullptr) << nome;
     EXPECT_FALSE(form->acao(nome)->isEnabled()) << nome;
   }
@@ -437,6 +441,84 @@ TEST_F(Janela, DesfazerBlocosEAjustes) {
   form->Origem1Click();
   EXPECT_EQ(form->imagemComposta().pixel(40, 100), 0xFFFFFF00u);
   EXPECT_EQ(form->imagemComposta().pixel(100, 20), 0xFFFFFF00u);
+}
+
+TEST_F(Janela, TextoBrailleEBrailizacaoPelosDialogos) {
+  TformTexto texto;
+  TformBraille braille;
+  TformBrailizar brailizar;
+  formTexto = &texto, formBraille = &braille, formBrailizar = &brailizar;
+  // The dialogs are filled and answered as the user would.
+  std::function<void(QDialog&)> preenche;
+  servicoqt::defineMostraModal([&](QDialog& d) {
+    preenche(d);
+    return d.result();
+  });
+  const apoio::PastaTemporaria pasta;
+  mensagens.servico.respostasTexto = {pasta.arquivo("acoes")};
+  mensagens.esperaOk(2);
+  form->RegistrarAes1Click();  // "Arquivo novo criado."
+  preenche = [&](QDialog&) {
+    texto.e_texto->setText(QStringLiteral("Aj"));
+    texto.b_transcrever->click();
+  };
+  form->escolheFerramenta(11);
+  pressiona(41, 83);  // dot 10, 20
+  solta(41, 83);
+  EXPECT_EQ(textoDigitado, "Aj");
+  const TMatrizPontos comTexto = tela;
+  tela.limpa();
+  ASSERT_TRUE(desenhaTexto("Aj", 10, 20, 0));
+  EXPECT_TRUE(tela.pontos == comTexto.pontos);
+  preenche = [&](QDialog&) {
+    braille.e_braille->setText(QStringLiteral("a"));
+    braille.r_braille->button(0)->setChecked(true);
+    braille.FormActivate();  // what showing it does: the dot table is read
+    braille.b_transcrever->click();
+  };
+  form->escolheFerramenta(12);
+  tela.limpa();
+  pressiona(200, 200);
+  solta(200, 200);
+  EXPECT_EQ(tela.le(50, 48), 1);  // "a" is dot 1, two rows above dot 3's place
+  EXPECT_EQ(std::count(tela.pontos.begin(), tela.pontos.end(), 1), 1);
+  preenche = [&](QDialog&) { braille.b_cancelar->click(); };  // nothing drawn, nothing recorded
+  pressiona(200, 200);
+  solta(200, 200);
+  EXPECT_EQ(textoDigitado, "");
+  form->Fimdoregistro1Click();  // "Arquivo gravado"
+  const std::string gravado = pasta.le("acoes.gbr");
+  EXPECT_EQ(gravado.substr(0, 9), "TEXTO   1");  // the keyword's field, then x
+  EXPECT_NE(gravado.find("\r\nBRAILLE "), std::string::npos);
+  EXPECT_EQ(std::count(gravado.begin(), gravado.end(), '\n'), 2);
+  // The replay draws both again.
+  tela.limpa();
+  mensagens.servico.respostasTexto = {pasta.arquivo("acoes.gbr")};
+  form->Carregaraes1Click();
+  EXPECT_EQ(tela.le(50, 48), 1);
+  EXPECT_EQ(std::count(tela.pontos.begin(), tela.pontos.end(), 1),
+            std::count(comTexto.pontos.begin(), comTexto.pontos.end(), 1) + 1);
+  confereImagem();
+  // A black model picture turns into dots where it lies.
+  QImage preto(40, 20, QImage::Format_RGB32);
+  preto.fill(Qt::black);
+  QGuiApplication::clipboard()->setImage(preto);
+  EXPECT_FALSE(form->acao("Brailizar1")->isEnabled());
+  form->Areadetransferncia1Click();
+  EXPECT_TRUE(form->acao("Brailizar1")->isEnabled());
+  modeloX = 400;
+  tela.limpa();
+  preenche = [&](QDialog&) { brailizar.B_OK->click(); };
+  form->Brailizar1Click();
+  EXPECT_EQ(tela.le(102, 2), 1);
+  EXPECT_EQ(tela.le(98, 2), 0);
+  EXPECT_EQ(tela.le(102, 7), 0);
+  form->Esconder1Click();
+  EXPECT_FALSE(form->acao("Brailizar1")->isEnabled());
+  confereImagem();
+  servicoqt::defineMostraModal({});
+  formTexto = nullptr, formBraille = nullptr, formBrailizar = nullptr;
+  reiniciaComandos();
 }
 
 }  // namespace

@@ -13,16 +13,6 @@ using textoqt::paraQString;
 
 namespace {
 
-// A character the code page lacks could never be found in a document, and
-// would be written into one as another character: it is refused as typed.
-class Validador1252 : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& texto, int&) const override {
-    return textoqt::cabeEm1252(texto) ? Acceptable : Invalid;
-  }
-};
-
 QString qs(std::string_view cp) { return paraQString(cp); }
 
 QPushButton* botao(QWidget* pai, std::string_view legenda) { return new QPushButton(qs(legenda), pai); }
@@ -31,7 +21,8 @@ QPushButton* botao(QWidget* pai, std::string_view legenda) { return new QPushBut
 
 QLineEdit* campoTexto1252(QWidget* pai) {
   auto* e = new QLineEdit(pai);
-  e->setValidator(new Validador1252(e));
+  // A character the code page lacks could never be found in a document.
+  e->setValidator(new textoqt::Validador1252(e));
   e->setMinimumWidth(220);
   return e;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QValidator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +22,13 @@ std::optional<std::string> deQStringExato(const QString& texto);
 QString so1252(const QString& texto);
 // Every character of the text is in Windows-1252.
 bool cabeEm1252(const QString& texto);
+
+// An edit field's validator refusing, as typed, a character the code page
+// lacks: it would be written into the program's files as another character.
+class Validador1252 : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& texto, int&) const override { return cabeEm1252(texto) ? Acceptable : Invalid; }
+};
 
 }  // namespace textoqt
