@@ -2,16 +2,11 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
-#include "braillequt.h"
-#include "brcodigo.h"
-#include "cp1252.h"
 #include "formprincipal.h"
-#include "textoqt.h"
 
 TFormSplash* FormSplash = nullptr;
 
@@ -35,33 +30,12 @@ QLabel* rotuloAmarelo(QWidget* pai) {
 }  // namespace
 
 QPixmap imagemSplash() {
-  QPixmap imagem(largura, altura);
-  QPainter pintor(&imagem);
-  pintor.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient fundo(0, 0, 0, altura);
-  fundo.setColorAt(0, QColor(20, 60, 120));
-  fundo.setColorAt(1, QColor(90, 150, 210));
-  pintor.fillRect(imagem.rect(), fundo);
-
-  // The program's name in print and, below it, in Braille cells (in the
-  // printer code letters are their own cells).
-  QFont letra(QStringLiteral("DejaVu Sans"));
-  letra.setPixelSize(40);
-  letra.setBold(true);
-  pintor.setFont(letra);
-  pintor.setPen(Qt::white);
-  pintor.drawText(QRect(0, 40, largura, 60), Qt::AlignCenter, QStringLiteral("Lumarel"));
-
-  QFont braille(QStringLiteral("DejaVu Sans"));
-  braille.setPixelSize(34);
-  pintor.setFont(braille);
-  pintor.drawText(QRect(0, 105, largura, 50), Qt::AlignCenter, braillequt::brailleParaTela("lumarel", codigoImpressoraParaPontos));
-
-  letra.setPixelSize(14);
-  letra.setBold(false);
-  pintor.setFont(letra);
-  pintor.drawText(QRect(0, 170, largura, 24), Qt::AlignCenter,
-                  textoqt::paraQString("Editor Braille em português"_cp));
+  // The name in print and in Braille cells, drawn by data/gera_splash.py.
+  QPixmap imagem(QStringLiteral(":/splash.png"));
+  if (imagem.isNull()) {
+    imagem = QPixmap(largura, altura);
+    imagem.fill(QColor(20, 60, 120));
+  }
   return imagem;
 }
 

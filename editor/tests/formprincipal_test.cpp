@@ -273,6 +273,10 @@ TEST_F(JanelaPrincipal, temporizadorMostraEEscondeASplash) {
   EXPECT_TRUE(FormSplash->isVisible());
   EXPECT_EQ(FormSplash->Lab_Versao->text(), QStringLiteral("v4.0"));
   EXPECT_EQ(FormSplash->l_beta->text(), QStringLiteral("beta"));
+  // The picture is the program's own resource: a print letter's square.
+  EXPECT_EQ(FormSplash->Image1->pixmap().toImage().pixel(27, 41), 0xFFFFFFFFu);
+  EXPECT_EQ(FormSplash->size(), QSize(298, 260));
+  EXPECT_TRUE(FormSplash->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_EQ(janela->Timer1->interval(), 3000);
   janela->Timer1Timer();
   EXPECT_FALSE(FormSplash->isVisible());
