@@ -76,8 +76,10 @@ std::string localizaPrograma(const std::vector<std::string>& nomes) {
   return {};
 }
 
-bool programaAtivo(int pid) {
-  if (pid <= 0) return false;
+bool programaAtivo(int pid) { return estadoPrograma(pid) == EstadoPrograma::rodando; }
+
+EstadoPrograma estadoPrograma(int pid) {
+  if (pid <= 0) return EstadoPrograma::terminouBem;
   int estado = 0;
   pid_t r;
   do {
@@ -85,7 +87,27 @@ bool programaAtivo(int pid) {
   } while (r < 0 && errno == EINTR);
   // 0: still running. The pid: it ended and is now reaped. An error: it is
   // not our child any more (reaped before), so not running for us either.
-  return r == 0;
+  if (r == 0) return EstadoPrograma::rodando;
+  if (r < 0) return EstadoPrograma::terminouBem;
+  return WIFEXITED(estado) && WEXITSTATUS(estado) == 0 ? EstadoPrograma::terminouBem : EstadoPrograma::falhou;
 }
+
+namespace {
+
+Abridor& abridorInstalado() {
+  static Abridor abridor;
+  return abridor;
+}
+
+}  // namespace
+
+ProgramaIniciado abreNoDesktop(const std::string& caminho) {
+  if (abridorInstalado()) return abridorInstalado()(caminho);
+  const std::string abridor = localizaPrograma({"xdg-open"});
+  if (abridor.empty()) return {0, ENOENT};
+  return iniciaPrograma(abridor, {caminho});
+}
+
+void defineAbridor(Abridor abridor) { abridorInstalado() = std::move(abridor); }
 
 }  // namespace plataforma

@@ -1,6 +1,7 @@
 // Starting other programs: never through a shell, never waiting for them.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,20 @@ std::string localizaPrograma(const std::vector<std::string>& nomes);
 // The process a call above started still runs. One that ended is reaped
 // here, so it leaves nothing behind.
 bool programaAtivo(int pid);
+
+// The same, telling how a program that ended went: its exit code 0, or any
+// other end (a code, a signal). The end is told once, when the process is
+// reaped; after that, as for a process that is not ours, it reads as ended
+// well: nothing is known against it.
+enum class EstadoPrograma { rodando, terminouBem, falhou };
+EstadoPrograma estadoPrograma(int pid);
+
+// Opens a file with the desktop's default application, without waiting: the
+// desktop's opener (xdg-open) is started on it. Nothing started when there is
+// no opener. Whether the file really opened shows only in the opener's exit.
+ProgramaIniciado abreNoDesktop(const std::string& caminho);
+// Tests put their own opener in; an empty function restores the desktop's.
+using Abridor = std::function<ProgramaIniciado(const std::string& caminho)>;
+void defineAbridor(Abridor abridor);
 
 }  // namespace plataforma

@@ -21,6 +21,7 @@ pacotes=(
   poppler-utils
   qt6-translations-l10n
   locales
+  xdg-utils
 )
 
 faltam=()

@@ -37,6 +37,24 @@ TEST(Programas, IniciaOuDizPorqueNao) {
   EXPECT_FALSE(plataforma::programaAtivo(-1));
 }
 
+TEST(Programas, EstadoDizComoTerminou) {
+  apoio::PastaTemporaria pasta;
+  pasta.grava("sai", "#!/bin/sh\nexit \"$1\"\n");
+  ::chmod(pasta.arquivo("sai").c_str(), 0755);
+  using plataforma::EstadoPrograma;
+  for (const auto& [codigo, fim] : {std::pair{"0", EstadoPrograma::terminouBem}, std::pair{"3", EstadoPrograma::falhou}}) {
+    const auto p = plataforma::iniciaPrograma(pasta.arquivo("sai"), {codigo});
+    ASSERT_TRUE(p);
+    // The end is told once: the process is reaped then.
+    EstadoPrograma e = EstadoPrograma::rodando;
+    EXPECT_TRUE(apoio::ate([&] {
+      if (e == EstadoPrograma::rodando) e = plataforma::estadoPrograma(p.pid);
+      return e != EstadoPrograma::rodando;
+    }));
+    EXPECT_EQ(e, fim) << codigo;
+  }
+}
+
 TEST(Programas, LocalizaNoPath) {
   apoio::PastaTemporaria a, b;
   a.grava("pinta", "#!/bin/sh\n");  // not executable: passed over
