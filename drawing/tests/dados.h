@@ -11,7 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "brgrafpr.h"
+
 namespace dados {
+
+// The dots of a matrix holding `valor`, as "x,y" in row order.
+inline std::string pontosDe(const TMatrizPontos& m, unsigned char valor = 1) {
+  std::string s;
+  for (int y = 0; y < tamanhoMatriz; ++y)
+    for (int x = 0; x < tamanhoMatriz; ++x)
+      if (m.le(x, y) == valor) s += (s.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
+  return s;
+}
 
 inline std::string arquivo(const std::string& nome) {
   std::ifstream in(std::string(LUMAREL_DIR_TESTES "/dados/") + nome, std::ios::binary);

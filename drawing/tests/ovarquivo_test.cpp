@@ -23,13 +23,7 @@ void poePontos(TMatrizPontos& m, const std::string& lista) {
   for (std::string p; in >> p;) m.poe(std::stoi(p), std::stoi(p.substr(p.find(',') + 1)), 1);
 }
 
-std::string pontosDe(const TMatrizPontos& m) {
-  std::string s;
-  for (int y = 0; y < tamanhoMatriz; ++y)
-    for (int x = 0; x < tamanhoMatriz; ++x)
-      if (m.le(x, y)) s += (s.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
-  return s;
-}
+using dados::pontosDe;
 
 class ArquivoDesenho : public ::testing::Test {
  protected:

@@ -22,13 +22,7 @@ using Avisos = std::vector<std::string>;
 
 namespace {
 
-std::string pontosDe(const TMatrizPontos& m) {
-  std::string s;
-  for (int y = 0; y < tamanhoMatriz; ++y)
-    for (int x = 0; x < tamanhoMatriz; ++x)
-      if (m.le(x, y)) s += (s.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
-  return s;
-}
+using dados::pontosDe;
 
 class Comandos : public ::testing::Test {
  protected:

@@ -34,13 +34,7 @@ struct JanelaGravada : JanelaFerramentas {
   void posicionaPonteiro(int x, int y) override { ponteiroX = x, ponteiroY = y; }
 };
 
-std::string pontosDe(const TMatrizPontos& m) {
-  std::string s;
-  for (int y = 0; y < tamanhoMatriz; ++y)
-    for (int x = 0; x < tamanhoMatriz; ++x)
-      if (m.le(x, y)) s += (s.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
-  return s;
-}
+using dados::pontosDe;
 
 // Press at the first point, move through the middle ones, release at the last.
 void arrasta(FerramentasDesenho& f, const std::vector<int>& px, bool esquerdo = true) {

@@ -28,13 +28,7 @@ struct ImagemVetor : ImagemTela {
 };
 
 // Dots of m equal to valor, row by row: "x,y x,y ...".
-std::string pontosDe(const TMatrizPontos& m, unsigned char valor = 1) {
-  std::string s;
-  for (int y = 0; y < tamanhoMatriz; ++y)
-    for (int x = 0; x < tamanhoMatriz; ++x)
-      if (m.le(x, y) == valor) s += (s.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
-  return s;
-}
+using dados::pontosDe;
 
 class TelaVirtual : public ::testing::Test {
  protected:
