@@ -34,6 +34,13 @@
 #include "anotacoes.h"
 #include "destaques.h"
 #include "formanotacoes.h"
+#include "brdic.h"
+#include "brmsword.h"
+#include "copiaconfig.h"
+#include "formconfig.h"
+#include "formconfigbrl.h"
+#include "formconfigdir.h"
+#include "formconfigmargem.h"
 #include "formconftabela.h"
 #include "formdigitabraille.h"
 #include "formimprime.h"
@@ -44,6 +51,10 @@
 #include "formsplash.h"
 #include "formvisual.h"
 #include "impressaotexto.h"
+#include "documentoortografia.h"
+#include "formconfigdicionario.h"
+#include "janelasortografia.h"
+#include "programas.h"
 #include "servicoqt.h"
 #include "textoqt.h"
 
@@ -325,6 +336,7 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   MainMenu1 = menuBar();
   criaMenus();
   criaBotoes();
+  ligaOrtografia();
 
   linhasEditor_ = std::make_unique<AdaptadorLinhas>(*this);
   pausa = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
@@ -528,6 +540,17 @@ void TformPrincipal::criaMenus() {
   liga(N5linhasBraille1, &TformPrincipal::N5linhasBraille1Click);
   liga(Minimanual1, &TformPrincipal::Minimanual1Click);
   liga(Sobreoprograma1, &TformPrincipal::Sobreoprograma1Click);
+  liga(ParmetrosdaImpresso1, &TformPrincipal::ParmetrosdaImpresso1Click);
+  liga(ConfiguraMargem, &TformPrincipal::ConfiguraMargemClick);
+  liga(Impressora1, &TformPrincipal::Impressora1Click);
+  liga(Diretorios1, &TformPrincipal::Diretorios1Click);
+  liga(SalvarConfigurao1, &TformPrincipal::SalvarConfigurao1Click);
+  liga(CarregarConfigurao1, &TformPrincipal::CarregarConfigurao1Click);
+  liga(MiniOrvento1, &TformPrincipal::MiniOrvento1Click);
+  liga(Selvra1, &TformPrincipal::Selvra1Click);
+  liga(BraillenoWord1, &TformPrincipal::BraillenoWord1Click);
+  liga(Acrescentarpalavra1, &TformPrincipal::Acrescentarpalavra1Click);
+  liga(Inibirpalavra1, &TformPrincipal::Inibirpalavra1Click);
 
   // The editor's own undo, cut, copy, paste and select all. With the focus in
   // the editor it takes these keys itself, so a key never acts twice.
@@ -1325,6 +1348,84 @@ void TformPrincipal::pagBtnClick() {
   RichEdit1KeyUp(nullptr);
 }
 
+// ---------------------------------------------------------------------------
+// The settings windows, shown beside the editor and kept on top of it.
+
+namespace {
+
+void mostraJanelaConfiguracao(QWidget* janela) {
+  if (!janela) return;
+  janela->show();
+  janela->raise();
+  janela->activateWindow();
+}
+
+}  // namespace
+
+void TformPrincipal::ParmetrosdaImpresso1Click() { mostraJanelaConfiguracao(FormConfig); }
+
+void TformPrincipal::ConfiguraMargemClick() {
+  if (!FormConfigMargem) return;
+  mostraJanelaConfiguracao(FormConfigMargem);
+  // Activation does not follow every show: the fields are filled all the same.
+  FormConfigMargem->FormActivate();
+}
+
+void TformPrincipal::Impressora1Click() { mostraJanelaConfiguracao(FormConfigBrl); }
+
+void TformPrincipal::Diretorios1Click() { mostraJanelaConfiguracao(FormConfigDir); }
+
+// ---------------------------------------------------------------------------
+// Outside the document.
+
+namespace {
+
+// A file opened with the desktop's default application; an opener that is
+// missing, or ends in failure later, is reported with `falha`.
+void abreNoDesktopOuDiz(const std::string& caminho, const std::string& falha) {
+  const plataforma::ProgramaIniciado p = plataforma::abreNoDesktop(caminho);
+  if (!p) {
+    plataforma::mostraErro(falha);
+    return;
+  }
+  servicoqt::vigiaPrograma(p.pid, [falha] { plataforma::mostraErro(falha); });
+}
+
+// The user's copy of a word list, opened for editing.
+void editaLista(const CopiaEditavel& copia) {
+  if (!copia.ok) {
+    plataforma::mostraErro("Não foi possível abrir o arquivo "_cp + copia.caminho +
+                           (copia.motivo.empty() ? "" : ": " + copia.motivo));
+    return;
+  }
+  abreNoDesktopOuDiz(copia.caminho, "Não foi possível abrir o arquivo "_cp + copia.caminho);
+}
+
+}  // namespace
+
+void TformPrincipal::SalvarConfigurao1Click() { salvaConfiguracao(); }
+
+void TformPrincipal::CarregarConfigurao1Click() {
+  // The program and embosser settings at once; the rest at the next start.
+  carregaConfiguracao([] {
+    if (FormConfig) FormConfig->leIni();
+    if (FormConfigBrl) FormConfigBrl->leIni();
+  });
+}
+
+void TformPrincipal::MiniOrvento1Click() { plataforma::iniciaProgramaOuDiz(configuracao.orvento); }
+
+void TformPrincipal::Selvra1Click() { plataforma::iniciaProgramaOuDiz(configuracao.selvra); }
+
+void TformPrincipal::BraillenoWord1Click() {
+  const plataforma::ProgramaIniciado p = exportaBrailleNoWord(linhasDocumento());
+  if (p) servicoqt::vigiaPrograma(p.pid, [] { plataforma::mostraErro(std::string(mensagemWordInativo)); });
+}
+
+void TformPrincipal::Acrescentarpalavra1Click() { editaLista(arquivoNomesEditavel()); }
+
+void TformPrincipal::Inibirpalavra1Click() { editaLista(arquivoExcecoesEditavel()); }
+
 void TformPrincipal::Quadrinhos1Click() {
   if (!FormQuadro) return;
   FormQuadro->show();
@@ -1377,4 +1478,42 @@ void TformPrincipal::enviaTeclaEditor(int teclaQt) {
                                                                           : QString();
   QCoreApplication::postEvent(RichEdit1, new QKeyEvent(QEvent::KeyPress, tecla, Qt::NoModifier, texto));
   QCoreApplication::postEvent(RichEdit1, new QKeyEvent(QEvent::KeyRelease, tecla, Qt::NoModifier, texto));
+}
+
+// ---------------------------------------------------------------------------
+// Spelling.
+
+void TformPrincipal::ligaOrtografia() {
+  auto liga = [this](QAction* a, void (TformPrincipal::*f)()) {
+    a->setEnabled(true);
+    connect(a, &QAction::triggered, this, [this, f] { executaComando([this, f] { (this->*f)(); }); });
+  };
+  liga(Carregardicionrio1, &TformPrincipal::Carregardicionrio1Click);
+  liga(Liberardicionrio1, &TformPrincipal::Liberardicionrio1Click);
+  liga(Verificarerro1, &TformPrincipal::Verificarerro1Click);
+  liga(Outrasalternativas1, &TformPrincipal::Outrasalternativas1Click);
+  liga(VerificadorOrtogrfico1, &TformPrincipal::VerificadorOrtogrfico1Click);
+  dicBtn->setEnabled(true);
+  connect(dicBtn, &QToolButton::clicked, this, [this] { executaComando([this] { dicClick(); }); });
+}
+
+void TformPrincipal::Carregardicionrio1Click() { carregaDicionario(janelasOrtografia()); }
+void TformPrincipal::Liberardicionrio1Click() { liberaDicionario(janelasOrtografia()); }
+
+void TformPrincipal::Verificarerro1Click() {
+  DocumentoLinhasEditor documento(linhasEditor());
+  verificaErro(documento, janelasOrtografia());
+}
+
+void TformPrincipal::Outrasalternativas1Click() {
+  DocumentoLinhasEditor documento(linhasEditor());
+  outrasAlternativas(documento, janelasOrtografia());
+}
+
+void TformPrincipal::dicClick() { Verificarerro1Click(); }
+
+void TformPrincipal::VerificadorOrtogrfico1Click() {
+  if (!formConfigDicionario) return;
+  formConfigDicionario->FormActivate();
+  servicoqt::mostraModal(*formConfigDicionario);
 }

@@ -155,6 +155,20 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   void Visualizar1Click();
   void Minimanual1Click();
   void Sobreoprograma1Click();
+  // The settings windows, shown beside the editor.
+  void ParmetrosdaImpresso1Click();
+  void ConfiguraMargemClick();
+  void Impressora1Click();
+  void Diretorios1Click();
+  // Outside the document: the configuration copy, the other programs, the
+  // Braille in a word processor and the user's word lists.
+  void SalvarConfigurao1Click();
+  void CarregarConfigurao1Click();
+  void MiniOrvento1Click();
+  void Selvra1Click();
+  void BraillenoWord1Click();
+  void Acrescentarpalavra1Click();
+  void Inibirpalavra1Click();
 
   // Editing commands.
   void Procurar1Click();
@@ -211,6 +225,15 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   // A key the editor gets after the current handler returns (press and
   // release, so the key-release handling follows it).
   void enviaTeclaEditor(int teclaQt);
+
+  // Spelling: the commands of "&Ortografia", the tool button (as "&Procurar
+  // palavra errada") and the dictionary files' window.
+  void Carregardicionrio1Click();
+  void Liberardicionrio1Click();
+  void Verificarerro1Click();
+  void Outrasalternativas1Click();
+  void dicClick();
+  void VerificadorOrtogrfico1Click();
 
   // Caret services: lines and columns from 0, every line break two characters.
   void posicaoLinhaColuna(int offset, int& linha, int& coluna) const;
@@ -269,6 +292,8 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
  private:
   void criaMenus();
   void criaBotoes();
+  // The spelling commands' menu items, keys and tool button.
+  void ligaOrtografia();
   void criaRotulos(QWidget* central);
   // A command chosen in a menu or on the tool bar; it ends with acompanhaCursor.
   void executaComando(const std::function<void()>& comando);

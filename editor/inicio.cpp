@@ -7,12 +7,20 @@
 #include "brexgraf.h"
 #include "formanotacoes.h"
 #include "formchecabrl.h"
+#include "formconfig.h"
+#include "formconfigbrl.h"
+#include "formconfigdir.h"
+#include "formconfigmargem.h"
 #include "formconftabela.h"
 #include "formmacro.h"
 #include "formquadro.h"
 #include "formdigitabraille.h"
 #include "formsimb.h"
 #include "formvisualgraf.h"
+#include "formconfigdicionario.h"
+#include "formespere.h"
+#include "formquickmessage.h"
+#include "formsubst.h"
 #include "servicoqt.h"
 #include "brvars.h"
 #include "formconta.h"
@@ -32,11 +40,12 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   formPrincipal = new TformPrincipal;
   formPrincipal->argumentosPrograma = argumentos;
 
-  // Program parameters (section LUMAREL), read where their settings
-  // window is created.
-  leConfigPrograma();
-  // The embosser (section IMPBRAILLE).
-  leConfigImpressora();
+  // The program parameters (section LUMAREL) and the embosser (section
+  // IMPBRAILLE): each settings window reads its section as it is created.
+  FormConfig = new TFormConfig;
+  FormConfig->setAttribute(Qt::WA_QuitOnClose, false);
+  FormConfigBrl = new TFormConfigBrl;
+  FormConfigBrl->setAttribute(Qt::WA_QuitOnClose, false);
   // The Braille preview, which leads back to the editor's lines.
   FormVisual = new TFormVisual;
   FormVisual->setAttribute(Qt::WA_QuitOnClose, false);
@@ -60,9 +69,9 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   // The picture window.
   FormSplash = new TFormSplash;
   // The paths, against the current directory, and the printer code table
-  // they name: a missing table is reported at start.
-  leConfigDiretorios(plataforma::diretorioAtual());
-  carregaTabelaImpressora();
+  // they name: the directories window reports a missing table at start.
+  FormConfigDir = new TFormConfigDir;
+  FormConfigDir->setAttribute(Qt::WA_QuitOnClose, false);
   // The progress window of print jobs.
   FormConta = new TFormConta;
   FormConta->setAttribute(Qt::WA_QuitOnClose, false);
@@ -80,6 +89,9 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   formMacro->setAttribute(Qt::WA_QuitOnClose, false);
   formMacro->editor = editor;
   formMacro->aposComando = depois;
+  // The editor margin (the main window read it at its creation).
+  FormConfigMargem = new TFormConfigMargem;
+  FormConfigMargem->setAttribute(Qt::WA_QuitOnClose, false);
   // The character map, six-key typing and the symbol palette, which type
   // into the editor.
   auto insere = [](const std::string& texto) {
@@ -97,8 +109,12 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
   FormSimb = new TFormSimb;
   FormSimb->setAttribute(Qt::WA_QuitOnClose, false);
   FormSimb->insereTexto = insere;
-  // The dictionary files (section DICIONARIO).
-  leConfigDicionario();
+  // The dictionary files (section DICIONARIO), read as their window is
+  // created, and the replacement window of the spell check.
+  formConfigDicionario = new TformConfigDicionario;
+  formConfigDicionario->setAttribute(Qt::WA_QuitOnClose, false);
+  formSubst = new TformSubst;
+  formSubst->setAttribute(Qt::WA_QuitOnClose, false);
   formConfTabela = new TformConfTabela;
   formConfTabela->setAttribute(Qt::WA_QuitOnClose, false);
   formConfTabela->editor = editor;
@@ -110,6 +126,9 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
     formChecaBrl->mostraLinha(linha, estado);
     servicoqt::mostraModal(*formChecaBrl);
   };
+  // The window shown while the dictionary loads.
+  formEspere = new TformEspere;
+  formEspere->setAttribute(Qt::WA_QuitOnClose, false);
   // The annotation list, which leads to the annotated lines.
   formAnotacoes = new TformAnotacoes;
   formAnotacoes->setAttribute(Qt::WA_QuitOnClose, false);
@@ -133,6 +152,9 @@ TformPrincipal* criaJanelas(const QStringList& argumentos) {
     formVisualGraf->mostraPagina(linhas, indice, estado);
   };
   FormVisual->fechaPaginaPontos = [] { formVisualGraf->close(); };
+  // The spell check's two-second notice.
+  formQuickMessage = new TformQuickMessage;
+  formQuickMessage->setAttribute(Qt::WA_QuitOnClose, false);
   return formPrincipal;
 }
 
@@ -153,6 +175,14 @@ void destroiJanelas() {
   formExibeGraf = nullptr;
   delete formChecaBrl;
   formChecaBrl = nullptr;
+  delete formQuickMessage;
+  formQuickMessage = nullptr;
+  delete formEspere;
+  formEspere = nullptr;
+  delete formSubst;
+  formSubst = nullptr;
+  delete formConfigDicionario;
+  formConfigDicionario = nullptr;
   delete FormSimb;
   FormSimb = nullptr;
   delete FormDigitaBraille;
@@ -173,6 +203,14 @@ void destroiJanelas() {
   FormImprime = nullptr;
   delete FormSplash;
   FormSplash = nullptr;
+  delete FormConfigMargem;
+  FormConfigMargem = nullptr;
+  delete FormConfigDir;
+  FormConfigDir = nullptr;
+  delete FormConfigBrl;
+  FormConfigBrl = nullptr;
+  delete FormConfig;
+  FormConfig = nullptr;
   delete formPrincipal;
   formPrincipal = nullptr;
 }

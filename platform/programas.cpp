@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include "arquivos.h"
+#include "cp1252.h"
+#include "mensagens.h"
 
 extern char** environ;
 
@@ -49,6 +51,12 @@ ProgramaIniciado iniciaPrograma(const std::string& caminho,
   ::posix_spawnattr_destroy(&atributos);
   if (erro != 0) return {0, erro};
   return {static_cast<int>(pid), 0};
+}
+
+ProgramaIniciado iniciaProgramaOuDiz(const std::string& caminho) {
+  const ProgramaIniciado p = iniciaPrograma(caminho);
+  if (!p) mostraErro("Não foi possível iniciar o programa "_cp + caminho);
+  return p;
 }
 
 std::string localizaPrograma(const std::vector<std::string>& nomes) {

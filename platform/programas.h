@@ -18,6 +18,11 @@ struct ProgramaIniciado {
 ProgramaIniciado iniciaPrograma(const std::string& caminho,
                                 const std::vector<std::string>& argumentos = {});
 
+// The same without arguments, for the programs the user starts from a menu:
+// one that does not start (missing, a folder, not executable) is reported
+// with "Não foi possível iniciar o programa " and its path.
+ProgramaIniciado iniciaProgramaOuDiz(const std::string& caminho);
+
 // The first of `nomes` that a folder of PATH holds as an executable file, as
 // a path (Windows-1252); empty when none does. For programs of the desktop
 // that go by more than one name.

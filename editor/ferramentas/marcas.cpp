@@ -57,10 +57,7 @@ void iniciaRetoquesBraille() {
     plataforma::mostraInformacao("Programa já ativo, use a barra de seleção do Windows"_cp);
     return;
   }
-  const std::string caminho = configuracao.kavrin;
-  const plataforma::ProgramaIniciado p = plataforma::iniciaPrograma(caminho, {});
-  pidRetoques = p.pid;
-  if (!p) plataforma::mostraErro("Não foi possível iniciar o programa "_cp + caminho);
+  pidRetoques = plataforma::iniciaProgramaOuDiz(configuracao.kavrin).pid;
 }
 
 void reiniciaRetoquesBraille() { pidRetoques = 0; }

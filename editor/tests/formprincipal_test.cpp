@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QMimeData>
@@ -28,6 +31,8 @@
 #include "impressaotexto.h"
 #include "inicio.h"
 #include "perfil.h"
+#include "programas.h"
+#include "brmsword.h"
 #include "servicoqt.h"
 #include "superficieqt.h"
 #include "textoqt.h"
@@ -219,21 +224,60 @@ TEST_F(JanelaPrincipal, atalhosSemConflito) {
   EXPECT_EQ(dono.size(), 19u);
 }
 
-TEST_F(JanelaPrincipal, comandosDeOutrasVersoesFicamDesligados) {
-  for (QAction* a : {janela->ConfiguraMargem, janela->Carregardicionrio1,
-                     janela->ParmetrosdaImpresso1, janela->BraillenoWord1, janela->Verificarerro1})
-    EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
-  for (QToolButton* b : {janela->dicBtn})
-    EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
+TEST_F(JanelaPrincipal, todosOsComandosLigados) {
+  // Every command of the menus is built: none is left off.
+  for (QAction* a : janela->findChildren<QAction*>())
+    if (!a->isEnabled()) ADD_FAILURE() << "off: " << a->text().toStdString();
   for (QAction* a : {janela->Novo1, janela->Abrir1, janela->Salvar1, janela->SalvarComo1,
                      janela->Imprimir1, janela->ImprimirBraille1, janela->Sair1,
                      janela->Fontenatela1, janela->Minimanual1, janela->Sobreoprograma1,
                      janela->Visualizar1, janela->N5linhasBraille1})
     EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
-  for (QToolButton* b : {janela->VisuBtn, janela->br15Btn})
+  for (QToolButton* b : {janela->VisuBtn, janela->br15Btn, janela->dicBtn})
     EXPECT_TRUE(b->isEnabled()) << b->toolTip().toStdString();
   EXPECT_EQ(janela->Trechonoformatvel1->text(), textoqt::paraQString("Não &ajustar este trecho"_cp));
   EXPECT_EQ(janela->CutBtn->toolTip(), textoqt::paraQString("Cortar seleção"_cp));
+}
+
+TEST_F(JanelaPrincipal, ProgramasEArquivosForaDoDocumento) {
+  // The drawing programs start from their paths, with no arguments.
+  pasta.grava("orvento", "#!/bin/sh\n/usr/bin/touch \"$0.rodou$#\"\n");
+  ::chmod(pasta.arquivo("orvento").c_str(), 0755);
+  configuracao.orvento = pasta.arquivo("orvento");
+  configuracao.selvra = pasta.arquivo("falta; rm -rf $(pwd)");
+  mensagens.esperaOk();
+  janela->MiniOrvento1Click();
+  janela->Selvra1Click();
+  EXPECT_TRUE(apoio::ate([&] { return ::access(pasta.arquivo("orvento.rodou0").c_str(), F_OK) == 0; }));
+  // The export and the word lists open with the desktop's opener; one that
+  // ends in failure is reported once it has ended, without waiting for it.
+  pasta.grava("abre", "#!/bin/sh\nexit 4\n");
+  ::chmod(pasta.arquivo("abre").c_str(), 0755);
+  std::vector<std::string> abertos;
+  plataforma::defineAbridor([&](const std::string& caminho) {
+    abertos.push_back(caminho);
+    return plataforma::iniciaPrograma(pasta.arquivo("abre"));
+  });
+  ::setenv("TMPDIR", pasta.caminho().c_str(), 1);
+  configuracao.ambCode2 = plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg");
+  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+  janela->carregaLinhas({"abc"});
+  mensagens.esperaOk(3);
+  janela->BraillenoWord1Click();
+  janela->Acrescentarpalavra1Click();
+  ASSERT_EQ(abertos.size(), 2u);
+  EXPECT_EQ(abertos[0].substr(abertos[0].size() - 4), ".rtf");
+  EXPECT_EQ(abertos[1], plataforma::juntaCaminho(windows.pasta().caminho(), "diciona.nom"));
+  EXPECT_TRUE(apoio::ate([&] {
+    QCoreApplication::processEvents();
+    return mensagens.servico.textos().size() == 3;
+  }));
+  plataforma::defineAbridor({});
+  ::unsetenv("TMPDIR");
+  const auto textos = mensagens.servico.textos();
+  EXPECT_EQ(textos[0], "Não foi possível iniciar o programa "_cp + configuracao.selvra);
+  EXPECT_EQ(std::count(textos.begin(), textos.end(), std::string(mensagemWordInativo)), 1);
+  EXPECT_EQ(std::count(textos.begin(), textos.end(), "Não foi possível abrir o arquivo "_cp + abertos[1]), 1);
 }
 
 TEST_F(JanelaPrincipal, statusEBrailleDaLinhaClicada) {

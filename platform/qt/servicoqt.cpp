@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 
 #include <deque>
 #include <future>
@@ -15,6 +16,7 @@
 #include <mutex>
 
 #include "cp1252.h"
+#include "programas.h"
 #include "textoqt.h"
 
 using plataforma::Botao;
@@ -182,6 +184,20 @@ int mostraModal(QDialog& janela) {
 }
 
 void defineMostraModal(MostraModal f) { modal() = std::move(f); }
+
+void vigiaPrograma(int pid, std::function<void()> aoFalhar) {
+  if (pid <= 0) return;
+  auto* relogio = new QTimer(QCoreApplication::instance());
+  relogio->setInterval(200);
+  QObject::connect(relogio, &QTimer::timeout, relogio, [relogio, pid, aoFalhar = std::move(aoFalhar)] {
+    const plataforma::EstadoPrograma estado = plataforma::estadoPrograma(pid);
+    if (estado == plataforma::EstadoPrograma::rodando) return;
+    relogio->stop();
+    relogio->deleteLater();
+    if (estado == plataforma::EstadoPrograma::falhou && aoFalhar) aoFalhar();
+  });
+  relogio->start();
+}
 
 }  // namespace servicoqt
 

@@ -51,6 +51,11 @@ using MostraModal = std::function<int(QDialog&)>;
 int mostraModal(QDialog& janela);
 void defineMostraModal(MostraModal f);
 
+// Watches a program this process started, without blocking: when it ends
+// with a failure (any exit code but 0, a signal), `aoFalhar` runs on the GUI
+// thread. The watch ends with the program.
+void vigiaPrograma(int pid, std::function<void()> aoFalhar);
+
 }  // namespace servicoqt
 
 class ServicoMensagensQt : public plataforma::ServicoMensagens {
