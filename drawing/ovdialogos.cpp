@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "cp1252.h"
 #include "ovbraille.h"
 #include "ovtexto.h"
 #include "ovvars.h"
@@ -16,22 +17,12 @@ TformBrailizar* formBrailizar = nullptr;
 
 namespace {
 
-// A group box of radio buttons numbered from 0 in their order; the first of
-// `marcado` is checked.
-QButtonGroup* grupoRadio(QWidget* pai, QLayout* onde, const char* titulo, std::initializer_list<const char*> itens,
-                         int marcado) {
-  auto* caixa = new QGroupBox(QString::fromUtf8(titulo), pai);
-  auto* coluna = new QVBoxLayout(caixa);
-  auto* grupo = new QButtonGroup(caixa);
-  int i = 0;
-  for (const char* item : itens) {
-    auto* r = new QRadioButton(QString::fromUtf8(item), caixa);
-    r->setChecked(i == marcado);
-    grupo->addButton(r, i++);
-    coluna->addWidget(r);
-  }
-  onde->addWidget(caixa);
-  return grupo;
+// A group of radio buttons added to `onde`.
+GrupoRadio* grupoRadio(QWidget* pai, QLayout* onde, std::string_view titulo, const std::vector<std::string>& itens,
+                       int marcado) {
+  auto* g = new GrupoRadio(titulo, itens, marcado, pai);
+  onde->addWidget(g);
+  return g;
 }
 
 QLineEdit* campo(QWidget* pai) {
@@ -67,7 +58,7 @@ TformTexto::TformTexto(QWidget* pai) : QDialog(pai) {
   auto* coluna = new QVBoxLayout(this);
   e_texto = campo(this);
   coluna->addWidget(e_texto);
-  r_direcao = grupoRadio(this, coluna, "Direção", {"&Para a direita", "&Para Cima", "&Para Baixo"}, 0);
+  r_direcao = grupoRadio(this, coluna, "Direção"_cp, {"&Para a direita", "&Para Cima", "&Para Baixo"}, 0);
   botoes(this, coluna, b_transcrever, b_cancelar);
   connect(b_transcrever, &QPushButton::clicked, this, [this] { b_transcreverClick(); });
   connect(b_cancelar, &QPushButton::clicked, this, [this] { b_cancelarClick(); });
@@ -81,7 +72,7 @@ void TformTexto::showEvent(QShowEvent* e) {
 
 void TformTexto::b_transcreverClick() {
   orvento::textoDigitado = textoqt::deQString(e_texto->text());
-  transcreveu = orvento::desenhaTexto(orvento::textoDigitado, x0, y0, r_direcao->checkedId());
+  transcreveu = orvento::desenhaTexto(orvento::textoDigitado, x0, y0, r_direcao->indice());
   accept();
 }
 
@@ -98,7 +89,7 @@ TformBraille::TformBraille(QWidget* pai) : QDialog(pai) {
   coluna->addWidget(e_braille);
   auto* grupos = new QHBoxLayout;
   r_braille = grupoRadio(this, grupos, "Braille", {"&Micro", "&Normal", "&Extendido"}, 1);
-  r_direcao = grupoRadio(this, grupos, "Direção", {"Para a &direita", "Para &Cima", "Para &Baixo"}, 0);
+  r_direcao = grupoRadio(this, grupos, "Direção"_cp, {"Para a &direita", "Para &Cima", "Para &Baixo"}, 0);
   coluna->addLayout(grupos);
   botoes(this, coluna, b_transcrever, b_cancelar);
   connect(b_transcrever, &QPushButton::clicked, this, [this] { b_transcreverClick(); });
@@ -118,8 +109,8 @@ void TformBraille::showEvent(QShowEvent* e) {
 
 void TformBraille::b_transcreverClick() {
   orvento::textoDigitado = textoqt::deQString(e_braille->text());
-  transcreveu = orvento::desenhaBraille(orvento::textoDigitado, x0, y0, r_direcao->checkedId(),
-                                        r_braille->checkedId());
+  transcreveu = orvento::desenhaBraille(orvento::textoDigitado, x0, y0, r_direcao->indice(),
+                                        r_braille->indice());
   accept();
 }
 
@@ -132,8 +123,8 @@ TformBrailizar::TformBrailizar(QWidget* pai) : QDialog(pai) {
   setObjectName(QStringLiteral("formBrailizar"));
   setWindowTitle(QString::fromUtf8("Brailização"));
   auto* coluna = new QVBoxLayout(this);
-  tipo = grupoRadio(this, coluna, "Tipo de brailização",
-                    {"&Alto contraste", "Espalhamento uniforme", "Não uniforme"}, 0);
+  tipo = grupoRadio(this, coluna, "Tipo de brailização"_cp,
+                    {"&Alto contraste", "Espalhamento uniforme", "Não uniforme"_cp}, 0);
   C_sobrepor = new QCheckBox(QStringLiteral("&Sobrepor ao desenho existente"), this);
   coluna->addWidget(C_sobrepor);
   auto* nivel = new QHBoxLayout;
@@ -156,7 +147,7 @@ TformBrailizar::TformBrailizar(QWidget* pai) : QDialog(pai) {
   coluna->addLayout(linha);
   connect(S_contraste, &QScrollBar::valueChanged, this, [this](int v) { l_contraste->setNum(v); });
   // The uniform spreading has no threshold.
-  connect(tipo, &QButtonGroup::idToggled, this, [this](int id, bool marcado) {
+  connect(tipo->grupo(), &QButtonGroup::idToggled, this, [this](int id, bool marcado) {
     if (marcado) S_contraste->setEnabled(id != 1);
   });
   connect(B_OK, &QPushButton::clicked, this, [this] { B_OKClick(); });
@@ -165,7 +156,7 @@ TformBrailizar::TformBrailizar(QWidget* pai) : QDialog(pai) {
 
 void TformBrailizar::B_OKClick() {
   static constexpr char modos[] = {'A', 'U', 'N'};
-  const int id = tipo->checkedId();
+  const int id = tipo->indice();
   if (modelo != nullptr && id >= 0 && id < 3)
     orvento::brailizaModelo(modos[id], FonteImagem(*modelo), S_contraste->value(), C_sobrepor->isChecked());
   accept();

@@ -4,7 +4,6 @@
 // (formBrailizar). The drawing itself is done by the functions they call.
 #pragma once
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
 #include <QImage>
@@ -14,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "gruporadio.h"
 #include "ovbrailizar.h"
 
 // The model picture as the brailization reads it.
@@ -33,7 +33,7 @@ class TformTexto : public QDialog {
  public:
   explicit TformTexto(QWidget* pai = nullptr);
   QLineEdit* e_texto;
-  QButtonGroup* r_direcao;
+  GrupoRadio* r_direcao;
   QPushButton* b_transcrever;
   QPushButton* b_cancelar;
 
@@ -51,8 +51,8 @@ class TformBraille : public QDialog {
  public:
   explicit TformBraille(QWidget* pai = nullptr);
   QLineEdit* e_braille;
-  QButtonGroup* r_braille;
-  QButtonGroup* r_direcao;
+  GrupoRadio* r_braille;
+  GrupoRadio* r_direcao;
   QPushButton* b_transcrever;
   QPushButton* b_cancelar;
 
@@ -70,7 +70,7 @@ class TformBraille : public QDialog {
 class TformBrailizar : public QDialog {
  public:
   explicit TformBrailizar(QWidget* pai = nullptr);
-  QButtonGroup* tipo;  // "&Alto contraste", "Espalhamento uniforme", "Não uniforme"
+  GrupoRadio* tipo;  // "&Alto contraste", "Espalhamento uniforme", "Não uniforme"
   QCheckBox* C_sobrepor;
   QLabel* l_contraste;
   QScrollBar* S_contraste;

@@ -684,12 +684,12 @@ void TForm1::abreDialogoTexto(int modo, int x, int y) {
     formTexto->x0 = px, formTexto->y0 = py;
     servicoqt::mostraModal(*formTexto);
     if (formTexto->transcreveu)
-      registraTexto(0, formTexto->r_direcao->checkedId(), textoDigitado, px, py);
+      registraTexto(0, formTexto->r_direcao->indice(), textoDigitado, px, py);
   } else if (modo == 12 && formBraille != nullptr) {
     formBraille->x0 = px, formBraille->y0 = py;
     servicoqt::mostraModal(*formBraille);
     if (formBraille->transcreveu)
-      registraBraille(formBraille->r_braille->checkedId(), formBraille->r_direcao->checkedId(), textoDigitado,
+      registraBraille(formBraille->r_braille->indice(), formBraille->r_direcao->indice(), textoDigitado,
                       px, py);
   }
   redesenha();

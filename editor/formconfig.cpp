@@ -38,29 +38,6 @@ QLabel* rotulo(std::string_view texto, QWidget* pai) {
 
 }  // namespace
 
-TFormConfig::GrupoRadio::GrupoRadio(std::string_view titulo, const std::vector<std::string>& itens, QWidget* pai)
-    : QGroupBox(paraQString(titulo), pai), grupo_(new QButtonGroup(this)) {
-  auto* coluna = new QVBoxLayout(this);
-  for (std::size_t i = 0; i < itens.size(); ++i) {
-    auto* r = new QRadioButton(paraQString(itens[i]), this);
-    grupo_->addButton(r, static_cast<int>(i));
-    coluna->addWidget(r);
-  }
-  defineIndice(0);
-}
-
-void TFormConfig::GrupoRadio::defineIndice(int i) {
-  if (QAbstractButton* b = grupo_->button(i)) {
-    b->setChecked(true);
-    return;
-  }
-  // An exclusive group always keeps one button checked: no item is shown by
-  // lifting the rule for a moment.
-  grupo_->setExclusive(false);
-  for (QAbstractButton* b : grupo_->buttons()) b->setChecked(false);
-  grupo_->setExclusive(true);
-}
-
 TFormConfig::TFormConfig(QWidget* pai)
     : QDialog(pai, Qt::Dialog | Qt::WindowStaysOnTopHint) {
   setWindowTitle(paraQString("Configuração do Lumarel"_cp));
@@ -121,13 +98,13 @@ TFormConfig::TFormConfig(QWidget* pai)
   lm->addRow(rotulo("Par", afastamento), E_margemPar);
 
   R_Numeracao = new GrupoRadio("&Numeração de páginas"_cp,
-                               {"Padrão"_cp, "À direita "_cp, "Ao centro (Portugal)", "À esquerda"_cp}, this);
+                               {"Padrão"_cp, "À direita "_cp, "Ao centro (Portugal)", "À esquerda"_cp}, 0, this);
   r_tratGrafico = new GrupoRadio("Tratamento gráfico"_cp,
                                  {"Intercala modo texto e modo gráfico "_cp, "Não imprime os gráficos"_cp,
                                   "Imprime páginas com gráficos em modo gráfico (só frente)"_cp,
                                   "Imprime tudo em modo gráfico (só frente)"_cp,
                                   "Repassa gráficos para tratamento posterior"_cp},
-                                 this);
+                                 0, this);
   b_ok = new QPushButton(QStringLiteral("O&K"), this);
   b_ok->setDefault(true);
   b_padrao = new QPushButton(paraQString("Torna isso &Padrão"_cp), this);

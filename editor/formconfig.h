@@ -4,6 +4,7 @@
 // them. It stays on top while shown.
 #pragma once
 
+#include "gruporadio.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
@@ -21,17 +22,6 @@ class TFormConfig : public QDialog {
  public:
   // A titled group of radio buttons whose index is the choice; -1 (or any
   // index it has no item for) checks none.
-  class GrupoRadio : public QGroupBox {
-   public:
-    GrupoRadio(std::string_view titulo, const std::vector<std::string>& itens, QWidget* pai);
-    int indice() const { return grupo_->checkedId(); }
-    void defineIndice(int i);
-    QButtonGroup* grupo() const { return grupo_; }
-
-   private:
-    QButtonGroup* grupo_;
-  };
-
   explicit TFormConfig(QWidget* pai = nullptr);
 
   QRadioButton *R_american, *R_Unificado;

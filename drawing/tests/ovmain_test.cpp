@@ -472,7 +472,7 @@ TEST_F(Janela, TextoBrailleEBrailizacaoPelosDialogos) {
   EXPECT_TRUE(tela.pontos == comTexto.pontos);
   preenche = [&](QDialog&) {
     braille.e_braille->setText(QStringLiteral("a"));
-    braille.r_braille->button(0)->setChecked(true);
+    braille.r_braille->defineIndice(0);
     braille.FormActivate();  // what showing it does: the dot table is read
     braille.b_transcrever->click();
   };

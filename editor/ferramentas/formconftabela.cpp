@@ -15,22 +15,6 @@ using textoqt::paraQString;
 
 TformConfTabela* formConfTabela = nullptr;
 
-TformConfTabela::GrupoRadio::GrupoRadio(std::string_view titulo, const std::vector<std::string>& itens, int indice,
-                                        QWidget* pai)
-    : QGroupBox(paraQString(titulo), pai), grupo_(new QButtonGroup(this)) {
-  auto* coluna = new QVBoxLayout(this);
-  for (std::size_t i = 0; i < itens.size(); ++i) {
-    auto* r = new QRadioButton(paraQString(itens[i]), this);
-    grupo_->addButton(r, static_cast<int>(i));
-    coluna->addWidget(r);
-  }
-  defineIndice(indice);
-}
-
-void TformConfTabela::GrupoRadio::defineIndice(int i) {
-  if (QAbstractButton* b = grupo_->button(i)) b->setChecked(true);
-}
-
 TformConfTabela::TformConfTabela(QWidget* pai) : QDialog(pai) {
   setWindowTitle(paraQString("Assistente para configuração de tabelas"_cp));
   setModal(true);

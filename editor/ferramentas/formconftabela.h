@@ -4,6 +4,7 @@
 // "Texto para &Tabela"; the radio groups keep the last choice.
 #pragma once
 
+#include "gruporadio.h"
 #include <QButtonGroup>
 #include <QDialog>
 #include <QGroupBox>
@@ -21,16 +22,6 @@ class TformConfTabela : public QDialog {
  public:
   // A titled group of radio buttons, one of them checked: its index is the
   // choice.
-  class GrupoRadio : public QGroupBox {
-   public:
-    GrupoRadio(std::string_view titulo, const std::vector<std::string>& itens, int indice, QWidget* pai);
-    int indice() const { return grupo_->checkedId(); }
-    void defineIndice(int i);
-
-   private:
-    QButtonGroup* grupo_;
-  };
-
   explicit TformConfTabela(QWidget* pai = nullptr);
 
   QLineEdit* e_NumColunas;
