@@ -39,11 +39,13 @@ TEST(Programas, IniciaOuDizPorqueNao) {
 
 TEST(Programas, EstadoDizComoTerminou) {
   apoio::PastaTemporaria pasta;
-  pasta.grava("sai", "#!/bin/sh\nexit \"$1\"\n");
-  ::chmod(pasta.arquivo("sai").c_str(), 0755);
+  // A path with blanks and shell characters is the program, never a command.
+  ::mkdir(pasta.arquivo("com espaço; $(false)").c_str(), 0755);
+  pasta.grava("com espaço; $(false)/sai", "#!/bin/sh\nexit \"$1\"\n");
+  ::chmod(pasta.arquivo("com espaço; $(false)/sai").c_str(), 0755);
   using plataforma::EstadoPrograma;
   for (const auto& [codigo, fim] : {std::pair{"0", EstadoPrograma::terminouBem}, std::pair{"3", EstadoPrograma::falhou}}) {
-    const auto p = plataforma::iniciaPrograma(pasta.arquivo("sai"), {codigo});
+    const auto p = plataforma::iniciaPrograma(pasta.arquivo("com espaço; $(false)/sai"_cp), {codigo});
     ASSERT_TRUE(p);
     // The end is told once: the process is reaped then.
     EstadoPrograma e = EstadoPrograma::rodando;
