@@ -401,8 +401,8 @@ void TformPrincipal::criaRotulos(QWidget* central) {
 }
 
 void TformPrincipal::criaMenus() {
-  // Commands that later versions of the window bring stay visible but off, so
-  // that nothing pretends to work.
+  // An item is off until its handler is connected: one that is never
+  // connected cannot pretend to work.
   auto item = [](QMenu* m, std::string_view legenda, const QKeySequence& atalho = {}) {
     QAction* a = m->addAction(qs(legenda));
     if (!atalho.isEmpty()) a->setShortcut(atalho);
