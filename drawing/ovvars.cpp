@@ -38,7 +38,6 @@ std::string impDispositivo, impDriver, impPorta;
 int impDevMode = 0;
 
 bool registrando = false;
-std::FILE* arqRegistro = nullptr;
 
 std::string textoDigitado;
 
@@ -70,8 +69,6 @@ void reiniciaEstadoDesenho() {
   impPorta.clear();
   impDevMode = 0;
   registrando = false;
-  if (arqRegistro != nullptr) std::fclose(arqRegistro);
-  arqRegistro = nullptr;
   textoDigitado.clear();
 }
 

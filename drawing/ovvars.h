@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "brcodigo.h"
@@ -84,12 +83,10 @@ extern int impDevMode;
 
 // Recording of drawing commands.
 extern bool registrando;
-extern std::FILE* arqRegistro;
 
 extern std::string textoDigitado;
 
-// Every value above back to its start (closing arqRegistro when open); the
-// screen image pointer becomes null.
+// Every value above back to its start; the screen image pointer becomes null.
 void reiniciaEstadoDesenho();
 
 }  // namespace orvento
