@@ -1,13 +1,11 @@
 #include "brprint.h"
 
 #include <algorithm>
-#include <mutex>
-#include <system_error>
-#include <thread>
 
 #include "arquivos.h"
 #include "brcodigo.h"
 #include "brdevice.h"
+#include "brtrabalho.h"
 #include "brgerador.h"
 #include "brrascunho.h"
 #include "brvars.h"
@@ -19,27 +17,9 @@ std::atomic<bool> impressaoOk{true};
 
 namespace {
 
-// Taken by the print button, given back by the worker as its last step.
-std::atomic<bool> trabalhoAtivo{false};
-
-// The worker's thread. A new job starts only once the guard is back, so the
-// previous worker has nothing left to do but return.
-struct ThreadTrabalho {
-  std::mutex mutex;
-  std::thread thread;
-  ~ThreadTrabalho() {
-    if (!thread.joinable()) return;
-    if (!trabalhoAtivo) {
-      thread.join();
-    } else {
-      // The program ends in the middle of a job: stop it and let the end of
-      // the process take the thread.
-      cancelaImpressao = true;
-      thread.detach();
-    }
-  }
-};
-ThreadTrabalho threadTrabalho;
+// The guard, taken by the print button and given back by the worker as its
+// last step, and the worker's thread.
+TrabalhoSegundoPlano trabalhoImpressao;
 
 std::string corta255(std::string_view texto) { return std::string(texto.substr(0, 255)); }
 
@@ -192,25 +172,11 @@ void TThreadImpressao::Execute() {
 
 void TThreadImpressao::inicia(TrabalhoImpressao trabalho, std::unique_ptr<CanalImpressao> canal,
                               std::function<void()> escondeProgresso) {
-  std::unique_ptr<TThreadImpressao> t(
+  // Owned by the worker, which destroys it (and closes nothing twice) before
+  // it gives the guard back.
+  std::shared_ptr<TThreadImpressao> t(
       new TThreadImpressao(std::move(trabalho), std::move(canal), std::move(escondeProgresso)));
-  std::lock_guard trava(threadTrabalho.mutex);
-  if (threadTrabalho.thread.joinable()) threadTrabalho.thread.join();
-  TThreadImpressao* bruto = t.get();
-  try {
-    threadTrabalho.thread = std::thread([bruto] {
-      std::unique_ptr<TThreadImpressao> dono(bruto);
-      dono->Execute();
-      dono.reset();
-      trabalhoAtivo = false;
-    });
-    t.release();
-  } catch (const std::system_error&) {
-    // No thread: end the job here, as the worker would have.
-    t->Execute();
-    t.reset();
-    trabalhoAtivo = false;
-  }
+  trabalhoImpressao.inicia([t] { t->Execute(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -218,8 +184,7 @@ void TThreadImpressao::inicia(TrabalhoImpressao trabalho, std::unique_ptr<CanalI
 InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
                                 const std::vector<std::string>& documento,
                                 const AcoesImpressao& acoes) {
-  bool livre = false;
-  if (!trabalhoAtivo.compare_exchange_strong(livre, true)) {
+  if (!trabalhoImpressao.reserva()) {
     plataforma::mostraMensagem(std::string(mensagemDuasListagens));
     return InicioImpressao::recusado;
   }
@@ -227,7 +192,7 @@ InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
   struct Guarda {
     bool solta = true;
     ~Guarda() {
-      if (solta) trabalhoAtivo = false;
+      if (solta) trabalhoImpressao.desiste();
     }
   } guarda;
 
@@ -281,9 +246,6 @@ InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
   return InicioImpressao::iniciado;
 }
 
-bool trabalhoImpressaoAtivo() { return trabalhoAtivo; }
+bool trabalhoImpressaoAtivo() { return trabalhoImpressao.ativo(); }
 
-void aguardaFimImpressao() {
-  std::lock_guard trava(threadTrabalho.mutex);
-  if (threadTrabalho.thread.joinable()) threadTrabalho.thread.join();
-}
+void aguardaFimImpressao() { trabalhoImpressao.aguarda(); }
