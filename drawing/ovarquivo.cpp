@@ -48,9 +48,33 @@ void guardaTamanhoBloco() {
   alturaSelecao = limita(static_cast<long long>(selecao.y2) - selecao.y1);
 }
 
+// Writes the drawing to `nome`; a failure shows "Erro ao gravar arquivo".
+bool gravaDesenho(const std::string& nome) {
+  if (plataforma::gravaArquivoSeguro(nome, textoDoDesenho())) return true;
+  exibeAviso("Erro ao gravar arquivo");
+  return false;
+}
+
+const std::string mensagemForaDaTela =
+    "Este desenho passa de 301 por 301 pontos: a parte de fora não foi carregada e não será gravada."_cp;
+
+// A dot of the file lies beyond row or column 300, where the canvas ends.
+bool temPontosForaDaTela(std::string_view conteudo) {
+  const auto linhas = linhasGrafico(conteudo);
+  for (std::size_t y = 0; y < linhas.size(); ++y) {
+    const std::string_view linha = linhas[y];
+    const std::size_t inicio = y < static_cast<std::size_t>(tamanhoMatriz) ? tamanhoMatriz : 0;
+    if (linha.size() > inicio && linha.find_first_not_of(' ', inicio) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
-std::string tituloDesenho() { return "Orvento " + std::string(plataforma::semPastas(nomeDesenho)); }
+std::string tituloDesenho() {
+  if (nomeDesenho.empty()) return "Orvento";
+  return "Orvento " + std::string(plataforma::semPastas(nomeDesenho));
+}
 
 std::string textoDoDesenho() { return textoGraficoTatil(linhasDaMatriz(tela)); }
 
@@ -63,6 +87,9 @@ bool abreDesenho(const std::string& nome) {
   nomeDesenho = nome;
   tela.limpa();
   carregaConteudoGrafico(tela, conteudo, 0, 0);
+  // The file stays as it is; only a save would write the drawing without
+  // what lies beyond the canvas.
+  if (temPontosForaDaTela(conteudo)) plataforma::mostraAviso(mensagemForaDaTela);
   return true;
 }
 
@@ -74,18 +101,18 @@ bool abreDesenhoEscolhido() {
 
 bool salvaDesenho() {
   if (nomeDesenho.empty()) return salvaDesenhoComo();
-  if (!plataforma::gravaArquivoSeguro(nomeDesenho, textoDoDesenho())) {
-    exibeAviso("Erro ao gravar arquivo");
-    return false;
-  }
-  return true;
+  return gravaDesenho(nomeDesenho);
 }
 
 bool salvaDesenhoComo() {
   const auto nome = servico().nomeArquivoSalvar({}, nomeDesenho, "Arquivos Gráficos Táteis (*.grb)|*.grb"_cp);
   if (!nome || nome->empty()) return false;
-  nomeDesenho = plataforma::comExtensao(*nome, ".grb");
-  return salvaDesenho();
+  // The drawing takes the name only once it is written there: the caption
+  // and the next save must not name a file that does not hold it.
+  const std::string escolhido = plataforma::comExtensao(*nome, ".grb");
+  if (!gravaDesenho(escolhido)) return false;
+  nomeDesenho = escolhido;
+  return true;
 }
 
 void trocaDesfazer() { std::swap(tela.pontos, telaDesfazer.pontos); }

@@ -10,15 +10,18 @@
 
 namespace orvento {
 
-// "Orvento " and the drawing's file name without its folders.
+// The caption: "Orvento " and the name, without its folders, of the file the
+// drawing was last read from or written to; "Orvento" for a drawing never
+// read or written.
 std::string tituloDesenho();
 
 // The drawing as its file holds it.
 std::string textoDoDesenho();
 // "&Abrir" once a name is chosen: the file's first 301 lines and 301
 // characters of each replace the drawing, any character but a blank being a
-// dot, and nomeDesenho becomes the name. A file that cannot be read shows
-// "Arquivo não pode ser aberto" and changes nothing.
+// dot, and nomeDesenho becomes the name. A file with dots beyond those says
+// once that they were left out. A file that cannot be read shows "Arquivo
+// não pode ser aberto" and changes nothing.
 bool abreDesenho(const std::string& nome);
 // "&Abrir" with its dialog; false when nothing was opened.
 bool abreDesenhoEscolhido();
@@ -27,7 +30,8 @@ bool abreDesenhoEscolhido();
 // "Erro ao gravar arquivo". True when the drawing was written.
 bool salvaDesenho();
 // "Salvar &Como...": the dialog proposes nomeDesenho; a name typed without
-// an extension gets ".grb". Cancelled: nothing is written.
+// an extension gets ".grb". nomeDesenho takes the name only when the drawing
+// was written there. Cancelled: nothing is written.
 bool salvaDesenhoComo();
 
 // "&Desfazer": the drawing and the undo copy change places.

@@ -551,13 +551,16 @@ void TForm1::Novo1Click() {
 
 void TForm1::Abrir1Click() {
   if (!podeDescartarDesenho()) return;
-  if (abreDesenhoEscolhido()) setWindowTitle(paraQString(tituloDesenho()));
+  abreDesenhoEscolhido();
+  setWindowTitle(paraQString(tituloDesenho()));
   repintaPontos();
   Esconder1Click();
 }
 
 void TForm1::Salvar1Click() {
+  // A new drawing is saved under a name chosen here.
   salvaDesenho();
+  setWindowTitle(paraQString(tituloDesenho()));
   repintaPontos();
 }
 

@@ -95,25 +95,39 @@ TEST_F(ArquivoDesenho, SalvaEAbreComoOEditorLe) {
 
 TEST_F(ArquivoDesenho, ArquivosEstranhosNaoPerdemODesenho) {
   struct Caso {
-    std::string conteudo, pontos;
+    std::string conteudo, pontos;  // "todos": the whole canvas
+    bool foraDaTela = false;       // dots beyond it: said once, the file kept
   };
   const std::string longa(2000, 'x');
-  std::string muitas;
+  std::string muitas, cheia;
   for (int i = 0; i < 2000; ++i) muitas += longa + "\n";
+  for (int i = 0; i < 301; ++i) cheia += std::string(301, 'x') + "\r\n";
+  const std::string foraDaTela =
+      "Este desenho passa de 301 por 301 pontos: a parte de fora não foi carregada e não será gravada."_cp;
   const Caso casos[] = {
       {"", ""},
       {"* *\r*\r\n\n *", "0,0 2,0 0,1 1,3"},    // CR, CR LF and LF end lines; CR is no dot
       {std::string("\0a\xff ", 4), "0,0 1,0 2,0"},  // any byte but the blank is a dot
-      {muitas, ""}};
+      {muitas, "todos", true},
+      {cheia + "   \r\n\r\n", "todos"},  // blanks beyond lose nothing
+      {cheia + "    *", "todos", true},
+      {std::string(301, ' ') + "*\r\n" + std::string(100, ' ') + "*", "100,1", true},
+      {"*" + std::string(500, ' '), "0,0"}};
   for (const auto& c : casos) {
+    SCOPED_TRACE(c.conteudo.substr(0, 20) + "... " + std::to_string(c.conteudo.size()));
     pasta.grava("d.grb", c.conteudo);
+    mensagens.servico.limpa();
+    if (c.foraDaTela) mensagens.esperaOk();
     ASSERT_TRUE(abreDesenho(pasta.arquivo("d.grb")));
-    if (c.conteudo == muitas) {
+    if (c.pontos == "todos") {
       EXPECT_EQ(std::count(tela.pontos.begin(), tela.pontos.end(), 1), 301 * 301);
     } else {
       EXPECT_EQ(pontosDe(tela), c.pontos);
     }
+    EXPECT_EQ(mensagens.servico.textos(), c.foraDaTela ? std::vector{foraDaTela} : std::vector<std::string>{});
+    EXPECT_EQ(pasta.le("d.grb"), c.conteudo);
   }
+  mensagens.servico.limpa();
   // A folder or a missing file: the notice, and the drawing and its name stay.
   poePontos(tela, "4,4");
   nomeDesenho = "antes.grb";
@@ -139,6 +153,37 @@ TEST_F(ArquivoDesenho, ArquivosEstranhosNaoPerdemODesenho) {
   nomeDesenho.clear();
   mensagens.servico.respostasTexto = {std::nullopt};
   EXPECT_FALSE(salvaDesenho());
+}
+
+// The drawing takes a file's name only once it was read from or written to
+// that file; the caption names that file.
+TEST_F(ArquivoDesenho, NomeETituloSoDeArquivoLidoOuGravado) {
+  pasta.grava("d.grb", "*");
+  const struct {
+    std::string antes;
+    bool (*comando)();
+    std::optional<std::string> resposta;  // to the file dialog
+    std::string depois, aviso;
+  } casos[] = {
+      {"", salvaDesenho, "a", "a.grb", ""},  // the first save of a new drawing
+      {"", salvaDesenho, "falta/a", "", "Erro ao gravar arquivo"},
+      {"", salvaDesenho, std::nullopt, "", ""},
+      {"b.grb", salvaDesenho, "x", "b.grb", ""},  // under its name: no dialog
+      {"b.grb", salvaDesenhoComo, "c.grb", "c.grb", ""},
+      {"b.grb", salvaDesenhoComo, "falta/c", "b.grb", "Erro ao gravar arquivo"},
+      {"b.grb", abreDesenhoEscolhido, "d.grb", "d.grb", ""},
+      {"b.grb", abreDesenhoEscolhido, "e.grb", "b.grb", "Arquivo não pode ser aberto"_cp}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.antes + " -> " + c.resposta.value_or("(cancelled)"));
+    mensagens.servico.limpa();
+    nomeDesenho = c.antes.empty() ? "" : pasta.arquivo(c.antes);
+    mensagens.servico.respostasTexto = {c.resposta ? std::optional(pasta.arquivo(*c.resposta)) : std::nullopt};
+    if (!c.aviso.empty()) mensagens.esperaOk();
+    EXPECT_EQ(c.comando(), c.aviso.empty() && c.resposta.has_value());
+    EXPECT_EQ(nomeDesenho, c.depois.empty() ? "" : pasta.arquivo(c.depois));
+    EXPECT_EQ(tituloDesenho(), c.depois.empty() ? "Orvento" : "Orvento " + c.depois);
+    EXPECT_EQ(avisos().empty() ? "" : avisos().back(), c.aviso);
+  }
 }
 
 TEST_F(ArquivoDesenho, OrigemEscalaEPapelPerguntados) {

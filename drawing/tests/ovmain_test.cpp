@@ -371,6 +371,13 @@ TEST_F(Janela, NovoEAbrirPerguntamEMostram) {
   EXPECT_EQ(form->windowTitle(), "Orvento");
   EXPECT_FALSE(telaTemPontos());
   confereImagem();
+  // The first save names the new drawing; a save as that failed does not.
+  mensagens.servico.respostasTexto = {pasta.arquivo("nova"), pasta.arquivo("falta/outra")};
+  form->Salvar1Click();
+  EXPECT_EQ(form->windowTitle(), "Orvento nova.grb");
+  mensagens.esperaOk();
+  form->SalvarComo1Click();
+  EXPECT_EQ(form->windowTitle(), "Orvento nova.grb");
 }
 
 TEST_F(Janela, ModeloDaAreaDeTransferenciaEDeArquivo) {
