@@ -32,6 +32,7 @@
 #include "servicoqt.h"
 #include "ovarquivo.h"
 #include "ovmensagem.h"
+#include "ovmodelo.h"
 #include "ovprint.h"
 #include "ovtelavirt.h"
 #include "perfil.h"
@@ -603,8 +604,8 @@ void TForm1::defineModelo(const QImage& imagem) {
 void TForm1::trazer1Click() {
   const auto nome = plataforma::servicoMensagens().nomeArquivoAbrir({}, {}, "Arquivos BitMap (.bmp)|*.bmp");
   if (!nome || nome->empty()) return;
-  QImage imagem;
-  if (imagem.load(paraQString(*nome)) && !imagem.isNull()) {
+  const QImage imagem = leImagemModelo(*nome);
+  if (!imagem.isNull()) {
     defineModelo(imagem);
     modeloOculto = false;
     modeloX = modeloY = 0;

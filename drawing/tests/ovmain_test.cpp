@@ -423,6 +423,34 @@ TEST_F(Janela, ModeloDaAreaDeTransferenciaEDeArquivo) {
             "Este gráfico não pode ser copiado diretamente.\nCole no Paint Brush, e depois copie dali."_cp);
 }
 
+// A picture file is taken only whole: one cut short in its pixel rows would
+// bring rows of stale memory, which "&Brailizar" turns into dots.
+TEST_F(Janela, ModeloDeArquivoSoInteiro) {
+  const struct { const char* arquivo; QSize lido; } casos[] = {
+      {"modelo.bmp", {8, 6}},       {"modelo_rle.bmp", {8, 6}}, {"modelo_minimo.bmp", {1, 1}},
+      {"modelo_linhas_cortadas.bmp", {}}, {"modelo_rle_cortado.bmp", {}}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.arquivo);
+    QImage antes(3, 3, QImage::Format_RGB32);
+    antes.fill(Qt::red);
+    form->defineModelo(antes);
+    modeloX = 5;
+    mensagens.servico.limpa();
+    mensagens.servico.respostasTexto = {std::string(LUMAREL_DIR_TESTES "/dados/") + c.arquivo};
+    if (c.lido.isEmpty()) mensagens.esperaOk();
+    form->trazer1Click();
+    if (c.lido.isEmpty()) {
+      EXPECT_EQ(mensagens.servico.registro.back().titulo, "Arquivo não pode ser carregado"_cp);
+      EXPECT_EQ(form->bmpModelo, antes);
+      EXPECT_EQ(modeloX, 5);
+    } else {
+      EXPECT_EQ(form->bmpModelo.size(), c.lido);
+      EXPECT_EQ(form->bmpModelo.pixel(c.lido.width() / 2, c.lido.height() / 2), preto);
+      EXPECT_EQ(modeloX, 0);
+    }
+  }
+}
+
 TEST_F(Janela, DesfazerBlocosEAjustes) {
   form->escolheFerramenta(3);
   for (int i = 0; i < 3; ++i) arrasta({4 + 40 * i, 4, 30 + 40 * i, 30, 30 + 40 * i, 30});
