@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <utility>
 
+#include "formconta.h"
 #include "ovajuda.h"
 #include "ovdialogos.h"
 #include "ovmain.h"
 #include "ovmensagemqt.h"
+#include "ovprint.h"
 #include "servicosprograma.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +28,8 @@ int main(int argc, char** argv) {
   formBraille = &braille;
   TForm2 aviso(&form1);
   Form2 = &aviso;
+  TFormConta conta(&form1);
+  FormConta = &conta;
   form1.show();
   // LUMAREL_CAPTURA: the window with a few figures drawn from the keyboard.
   agendaCapturaDeTela(form1, [&form1] {
@@ -42,6 +46,10 @@ int main(int argc, char** argv) {
   });
   const int r = QApplication::exec();
 
+  // A drawing still embossing is cancelled and allowed to end: its worker
+  // may be waiting for a box that only this thread shows.
+  orvento::encerraImpressaoDesenho([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); });
+  FormConta = nullptr;
   Form2 = nullptr;
   formBraille = nullptr;
   formTexto = nullptr;

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "arquivos.h"
 #include "brcom.h"
 #include "brimpraw.h"
@@ -21,6 +23,35 @@ enum class Canal { nenhum, spooler, serial, paralela, filaRede, arquivo };
 
 Canal canal = Canal::nenhum;
 int hFilaRede = -1;
+
+// The first failure since the open: its errno, or 0 for a print service that
+// gave none.
+bool falhou = false;
+int erroFalha = 0;
+bool falhaEmPorta = false;
+
+bool ehPorta(std::string_view nome) {
+  const std::string porta = cp1252::maiusculas(nome);
+  return porta == "COM1" || porta == "COM2" || porta == "LPT1" || porta == "LPT2" || porta == "LPT3";
+}
+
+// The name is opened as a device or file (not a port, "PRN" or a network
+// queue).
+bool saidaEhArquivo(std::string_view nome) {
+  std::string servidor, fila;
+  return !nome.empty() && !ehPorta(nome) && cp1252::maiusculas(nome) != "PRN" &&
+         !separaNomeRede(nome, servidor, fila);
+}
+
+// Remembers the first failure; errno is read at once, before anything can
+// change it. Gives `ok` back.
+bool anota(bool ok, bool comErrno) {
+  if (!ok && !falhou) {
+    falhou = true;
+    erroFalha = comErrno ? errno : 0;
+  }
+  return ok;
+}
 
 Canal abreCanal(std::string_view nome) {
   const std::string porta = cp1252::maiusculas(nome);
@@ -47,18 +78,44 @@ Canal abreCanal(std::string_view nome) {
 bool abreSaida(std::string_view nome) {
   fechaSaida();
   nomeSaida = std::string(nome);
+  falhou = false;
+  erroFalha = 0;
+  falhaEmPorta = ehPorta(nome);
+  errno = 0;
   canal = abreCanal(nome);
-  return canal != Canal::nenhum;
+  // The print service's failures leave no errno of their own.
+  return anota(canal != Canal::nenhum, falhaEmPorta || saidaEhArquivo(nome));
+}
+
+bool saidaEscreveNoArquivo(std::string_view nome, std::string_view arquivo) {
+  if (ehPorta(nome)) return plataforma::mesmoArquivo(caminhoPorta(cp1252::maiusculas(nome)), arquivo);
+  return saidaEhArquivo(nome) && plataforma::mesmoArquivo(nome, arquivo);
+}
+
+std::string motivoFalhaSaida() {
+  if (!falhou) return {};
+  switch (erroFalha) {
+    case 0: return "o serviço de impressão recusou o trabalho"_cp.str();
+    // A port opens only an existing device: there is no folder to miss.
+    case ENOENT: return falhaEmPorta ? "dispositivo não encontrado"_cp.str() : plataforma::motivoErro(ENOENT);
+    case ENXIO: return "dispositivo desligado ou sem leitor";
+    // A write that waited for a device and then saw it fail (a reader that
+    // went away, a printer that failed) is left with the errno of the wait.
+    case EAGAIN:
+    case EPIPE: return "o dispositivo deixou de receber os dados";
+    default: return plataforma::motivoErro(erroFalha);
+  }
 }
 
 bool escreveSaida(std::string_view bloco) {
+  errno = 0;
   switch (canal) {
-    case Canal::spooler: return escreveSpooler(bloco);
-    case Canal::serial: return enviaCom(bloco);
-    case Canal::paralela: return enviaPorta(bloco);
+    case Canal::spooler: return anota(escreveSpooler(bloco), false);
+    case Canal::serial: return anota(enviaCom(bloco), true);
+    case Canal::paralela: return anota(enviaPorta(bloco), true);
     case Canal::filaRede:
-      return bloco.empty() || escreveImpressoraRaw(hFilaRede, bloco) == bloco.size();
-    case Canal::arquivo: return escreveDescritor(hSaida, bloco);
+      return anota(bloco.empty() || escreveImpressoraRaw(hFilaRede, bloco) == bloco.size(), false);
+    case Canal::arquivo: return anota(escreveDescritor(hSaida, bloco), true);
     case Canal::nenhum: return false;
   }
   return false;
@@ -78,27 +135,31 @@ bool escreveSpooler(std::string_view bloco) {
   return escreveImpressoraRaw(hImpressora, bloco) == bloco.size();
 }
 
-void fechaSaida() {
+bool fechaSaida() {
+  bool ok = true;
+  errno = 0;
   switch (canal) {
     case Canal::spooler:
       terminaPaginaRaw(hImpressora);
-      fechaImpressoraRaw(hImpressora);
+      ok = anota(fechaImpressoraRaw(hImpressora), false);
       hImpressora = -1;
       break;
     case Canal::serial: fechaCom(); break;
     case Canal::paralela: fechaPorta(); break;
     case Canal::filaRede:
       terminaPaginaRaw(hFilaRede);
-      fechaImpressoraRaw(hFilaRede);
+      ok = anota(fechaImpressoraRaw(hFilaRede), false);
       hFilaRede = -1;
       break;
     case Canal::arquivo:
-      ::close(hSaida);
+      // A file system may tell of a full disk only here.
+      ok = anota(::close(hSaida) == 0 || errno == EINTR, true);
       hSaida = -1;
       break;
     case Canal::nenhum: break;
   }
   canal = Canal::nenhum;
+  return ok;
 }
 
 }  // namespace orvento

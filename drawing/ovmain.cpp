@@ -23,6 +23,7 @@
 #include "arquivos.h"
 #include "brvars.h"
 #include "cp1252.h"
+#include "formconta.h"
 #include "mensagens.h"
 #include "ovajuda.h"
 #include "ovbraille.h"
@@ -456,7 +457,16 @@ void TForm1::XY1Click() {
 
 void TForm1::InformaXYatual1Click() { exibeAviso(ferramentas.coordenadasAtuais()); }
 
-void TForm1::Imprimir1Click() { imprimeDesenho(); }
+void TForm1::Imprimir1Click() {
+  // The job runs on its own thread: the window stays in use, and the
+  // progress window's cancel stops a device that takes no more.
+  AcoesImprimeDesenho acoes;
+  if (TFormConta* progresso = FormConta) {
+    acoes.mostraProgresso = [progresso] { progresso->show(); };
+    acoes.escondeProgresso = [progresso] { progresso->escondeDeQualquerThread(); };
+  }
+  imprimeDesenho(acoes);
+}
 
 void TForm1::Sair1Click() { close(); }
 

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <memory>
 #include <string>
 
 #include "arquivos.h"
 #include "brfaixa.h"
+#include "brtrabalho.h"
 #include "brvars.h"
 #include "cp1252.h"
 #include "linhas.h"
@@ -24,6 +26,21 @@ namespace {
 constexpr std::string_view linhaTeste = "abcdefghijklmnopqrstuvwxyz\r\n";
 constexpr std::string_view modoGraficoAlto{"\x1B" "6", 2};
 constexpr int limiteDesenho = 300;  // rows and columns 0..299 are embossed
+
+const std::string mensagemSemSaida = "Não consegui abrir a impressora"_cp;
+const std::string mensagemFalhaEnvio = "Erro ao acionar a impressora";
+const std::string mensagemSaidaDesenho = "A saída da impressão é o próprio desenho: "_cp;
+const std::string mensagemDoisDesenhos = "Não é possível imprimir dois desenhos ao mesmo tempo"_cp;
+
+// The guard of "&Imprimir", given back by the worker as its last step, and
+// the worker's thread.
+TrabalhoSegundoPlano trabalhoDesenho;
+
+// The box of a channel that failed: the message, then the device and why.
+std::string textoFalhaSaida(const std::string& mensagem, const std::string& nome) {
+  if (nome.empty()) return mensagem;
+  return mensagem + "\n" + nome + ": " + motivoFalhaSaida();
+}
 
 bool linhaAplicavel(std::string_view linha) {
   return linha.size() >= 5 && linha[2] == '=' && ehDigitoHex(linha[0]) &&
@@ -97,30 +114,80 @@ int faixasDoDesenho(const TMatrizPontos& tela) {
 
 void geraFluxoDesenho(const TMatrizPontos& tela, const TTabelaImpressora& tabela,
                       bool altaResolucao, const EnvioBloco& envia) {
-  envia(linhaTeste);
-  envia(altaResolucao ? modoGraficoAlto : entraModoGrafico);
+  if (!envia(linhaTeste) || !envia(altaResolucao ? modoGraficoAlto : entraModoGrafico)) return;
   const int faixas = faixasDoDesenho(tela);
   for (int i = 0; i < faixas; ++i)
-    envia(linhaFaixaGrafica(tela, 3 * i, pontosParaBrailleUnificado, tabela));
-  envia(saiModoGrafico);
-  envia(linhaTeste);
-  envia("\f");
+    if (!envia(linhaFaixaGrafica(tela, 3 * i, pontosParaBrailleUnificado, tabela))) return;
+  if (envia(saiModoGrafico) && envia(linhaTeste)) envia("\f");
 }
 
-void imprimeDesenho() {
+std::string enviaDesenho(const TrabalhoDesenho& trabalho) {
+  bool ok = true;
+  // A failed write does not end the job: the stream goes on to its end, as a
+  // device that failed once may take the rest, and the failure is told once.
+  geraFluxoDesenho(trabalho.tela, trabalho.tabela, trabalho.altaResolucao, [&](std::string_view bloco) {
+    if (cancelaImpressao) return false;
+    ok = escreveSaida(bloco) && ok;
+    return true;
+  });
+  ok = fechaSaida() && ok;
+  // A cancelled job stopped because the user asked: nothing to tell.
+  if (ok || cancelaImpressao) return {};
+  return textoFalhaSaida(mensagemFalhaEnvio, trabalho.dispositivo);
+}
+
+InicioDesenho imprimeDesenho(const AcoesImprimeDesenho& acoes) {
+  if (!trabalhoDesenho.reserva()) {
+    plataforma::mostraMensagem(mensagemDoisDesenhos);
+    return InicioDesenho::recusado;
+  }
+  // Every way out before the worker starts gives the guard back.
+  struct Guarda {
+    bool solta = true;
+    ~Guarda() {
+      if (solta) trabalhoDesenho.desiste();
+    }
+  } guarda;
+
+  // The stream written over the drawing's own file would replace the
+  // teacher's drawing with printer codes.
+  if (saidaEscreveNoArquivo(dispositivo, nomeDesenho)) {
+    plataforma::mostraErro(mensagemSaidaDesenho + dispositivo);
+    return InicioDesenho::saidaDesenho;
+  }
   if (cp1252::maiusculas(dispositivo) == "PRN") {
     const auto escolha = plataforma::servicoMensagens().escolheImpressora();
-    if (!escolha) return;
+    if (!escolha) return InicioDesenho::cancelado;
     impDispositivo = escolha->nome;
     impDriver = escolha->driver;
     impPorta = escolha->porta;
   }
   if (!abreSaida(dispositivo)) {
-    plataforma::mostraMensagem("Não consegui abrir a impressora"_cp);
-    return;
+    plataforma::mostraMensagem(textoFalhaSaida(mensagemSemSaida, dispositivo));
+    return InicioDesenho::semSaida;
   }
-  geraFluxoDesenho(tela, tabAmbCode, altaResolucao, escreveSaida);
-  fechaSaida();
+
+  // Reset before the progress window can be clicked: a cancel made before
+  // the worker's first block must not be lost.
+  cancelaImpressao = false;
+  if (acoes.mostraProgresso) acoes.mostraProgresso();
+  auto trabalho =
+      std::make_shared<const TrabalhoDesenho>(TrabalhoDesenho{tela, tabAmbCode, altaResolucao, dispositivo});
+  trabalhoDesenho.inicia([trabalho, esconde = acoes.escondeProgresso] {
+    const std::string falha = enviaDesenho(*trabalho);
+    if (esconde) esconde();
+    if (!falha.empty()) plataforma::mostraErro(falha);
+  });
+  guarda.solta = false;
+  return InicioDesenho::iniciado;
+}
+
+bool impressaoDesenhoAtiva() { return trabalhoDesenho.ativo(); }
+
+void aguardaFimImpressaoDesenho() { trabalhoDesenho.aguarda(); }
+
+void encerraImpressaoDesenho(const std::function<void()>& entreEsperas) {
+  trabalhoDesenho.encerra(entreEsperas);
 }
 
 }  // namespace orvento

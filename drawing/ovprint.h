@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "brcodigo.h"
@@ -12,7 +13,8 @@
 
 namespace orvento {
 
-// Sends one block of the stream; the result is not looked at.
+// Sends one block of the stream; false ends the stream there (a cancelled
+// job).
 using EnvioBloco = std::function<bool(std::string_view bloco)>;
 
 // The printer code table of a table file's text: the identity, patched by each
@@ -44,9 +46,48 @@ int faixasDoDesenho(const TMatrizPontos& tela);
 void geraFluxoDesenho(const TMatrizPontos& tela, const TTabelaImpressora& tabela,
                       bool altaResolucao, const EnvioBloco& envia);
 
-// "&Imprimir": for "PRN" asks for the printer first (cancel: nothing happens),
-// then sends the stream of tela through the output channel on dispositivo.
-// A channel that does not open shows "Não consegui abrir a impressora".
-void imprimeDesenho();
+// Everything a job reads, taken when it starts: drawing on, or changing the
+// device or the resolution while it embosses, changes nothing of it.
+struct TrabalhoDesenho {
+  TMatrizPontos tela;
+  TTabelaImpressora tabela{};
+  bool altaResolucao = false;
+  std::string dispositivo;
+};
+
+// The worker's steps on the open channel: the stream of the snapshot (cut
+// short by a cancel) and the channel closed. When a write or the close
+// failed and the job was not cancelled, the text of the one box that tells
+// it, naming the device and why; else empty.
+std::string enviaDesenho(const TrabalhoDesenho& trabalho);
+
+// What "&Imprimir" tells the windows; each may be empty.
+struct AcoesImprimeDesenho {
+  std::function<void()> mostraProgresso;  // GUI thread
+  // Called by the worker from its own thread: must only post to the GUI.
+  std::function<void()> escondeProgresso;
+};
+
+enum class InicioDesenho {
+  iniciado,      // the worker runs
+  recusado,      // another job is running
+  saidaDesenho,  // the output is the drawing's own file
+  cancelado,     // the printer choice of "PRN" was cancelled
+  semSaida,      // the channel did not open
+};
+
+// "&Imprimir": refuses a second job and an output that is the drawing's own
+// file (error box), for "PRN" asks for the printer (cancel: nothing
+// happens), opens the channel on dispositivo ("Não consegui abrir a
+// impressora", with the device and why), shows the progress window and
+// starts the worker on a snapshot. Its cancel ends the job; nothing is said.
+InicioDesenho imprimeDesenho(const AcoesImprimeDesenho& acoes = {});
+// A job is running (from "&Imprimir" to the end of its worker).
+bool impressaoDesenhoAtiva();
+// Waits for the worker to end (not on the GUI thread while it may show a box).
+void aguardaFimImpressaoDesenho();
+// At the program's end: a running job is cancelled and waited for, with
+// `entreEsperas` run between looks.
+void encerraImpressaoDesenho(const std::function<void()>& entreEsperas);
 
 }  // namespace orvento

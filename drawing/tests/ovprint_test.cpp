@@ -29,6 +29,7 @@ TTabelaImpressora tabelaCom(const Trocas& trocas) {
 }
 
 const std::string naoAbriu = "Não consegui abrir a impressora"_cp;
+const std::string falhou = "Erro ao acionar a impressora";
 const std::string naoAchou = "Arquivo ambcode2.cfg não achado"_cp;
 
 // Dots 1..6 alone in cells 0..5, a full cell, a cell that the table turns
@@ -111,7 +112,8 @@ TEST(FluxoDesenho, FaixasAteOPontoMaisBaixo) {
 }
 
 // The stream lands on a file or a port as the golden one (high resolution only
-// changes ESC "1" into ESC "6"); a channel that does not open sends nothing.
+// changes ESC "1" into ESC "6"); a channel that does not open sends nothing;
+// a device that fails says so once at the end; both name the device and why.
 TEST_F(Desenho, ImprimeNoArquivoOuPortaOuAvisa) {
   pasta.grava("velho.txt", std::string(20000, '#'));
   pasta.grava("lpt1", "");
@@ -123,7 +125,10 @@ TEST_F(Desenho, ImprimeNoArquivoOuPortaOuAvisa) {
       {pasta.arquivo("novo.txt"), "novo.txt", "desenho_vazio.bin", {}},
       {pasta.arquivo("velho.txt"), "velho.txt", "desenho_amostra.bin", {}},
       {"lpt1", "lpt1", "desenho_amostra.bin", {}}, {"pRn", "", "", {}},
-      {"", "", "", {naoAbriu}}, {pasta.caminho(), "", "", {naoAbriu}}, {"LPT2", "", "", {naoAbriu}}};
+      {"", "", "", {naoAbriu}}, {pasta.caminho(), "", "", {naoAbriu + "\n" + pasta.caminho() + ": é uma pasta"_cp}},
+      {"LPT2", "", "", {naoAbriu + "\nLPT2: dispositivo não encontrado"_cp}},
+      {pasta.arquivo("falta/d.brl"), "", "", {naoAbriu + "\n" + pasta.arquivo("falta/d.brl") + ": pasta não existe"_cp}},
+      {"/dev/full", "", "", {falhou + "\n/dev/full: disco cheio"}}};
   for (const auto& c : casos) {
     SCOPED_TRACE(c.dispositivo);
     mensagens.servico.limpa();
@@ -133,6 +138,7 @@ TEST_F(Desenho, ImprimeNoArquivoOuPortaOuAvisa) {
     mensagens.esperaOk(static_cast<int>(c.textos.size()));
     if (c.dispositivo == "pRn") mensagens.servico.respostasImpressora.push_back(std::nullopt);
     imprimeDesenho();
+    aguardaFimImpressaoDesenho();
     EXPECT_EQ(mensagens.servico.textos(), c.textos);
     EXPECT_EQ(mensagens.servico.registro.size(), c.arquivo.empty() ? 1U : 0U);
     if (c.arquivo.empty()) continue;
@@ -141,6 +147,39 @@ TEST_F(Desenho, ImprimeNoArquivoOuPortaOuAvisa) {
     EXPECT_EQ(pasta.le(c.arquivo), esperado);
   }
   EXPECT_FALSE(std::filesystem::exists(pasta.arquivo("falta")));
+}
+
+// An output that is the drawing's own file, however written, is refused and
+// the file stays; any other output takes the stream.
+TEST_F(Desenho, SaidaQueEhOProprioDesenhoRecusada) {
+  pasta.grava("casa.grb", "*\r\n");
+  std::filesystem::create_directory(pasta.arquivo("sub"));
+  std::filesystem::create_symlink(pasta.arquivo("casa.grb"), pasta.arquivo("elo.grb"));
+  const apoio::Variavel lpt1("LUMAREL_LPT1", pasta.arquivo("casa.grb"));
+  const auto antes = std::filesystem::current_path();
+  std::filesystem::current_path(pasta.caminho());
+  const struct { std::string dispositivo, desenho; bool recusa; } casos[] = {
+      {pasta.arquivo("casa.grb"), "casa.grb", true}, {"casa.grb", pasta.arquivo("casa.grb"), true},
+      {"./casa.grb", pasta.arquivo("casa.grb"), true}, {"sub/../elo.grb", pasta.arquivo("casa.grb"), true},
+      {"lpt1", pasta.arquivo("casa.grb"), true}, {"outro.grb", pasta.arquivo("casa.grb"), false},
+      {"elo.grb", "", false}};  // a new drawing has no file yet
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.dispositivo + " / " + c.desenho);
+    mensagens.servico.limpa();
+    dispositivo = c.dispositivo;
+    nomeDesenho = c.desenho;
+    if (c.recusa) mensagens.esperaOk();
+    EXPECT_EQ(imprimeDesenho(), c.recusa ? InicioDesenho::saidaDesenho : InicioDesenho::iniciado);
+    aguardaFimImpressaoDesenho();
+    EXPECT_EQ(mensagens.servico.textos(),
+              c.recusa ? Textos{"A saída da impressão é o próprio desenho: "_cp + c.dispositivo} : Textos{});
+    if (c.recusa) {
+      EXPECT_EQ(pasta.le("casa.grb"), "*\r\n");
+    }
+    pasta.grava("casa.grb", "*\r\n");
+  }
+  EXPECT_EQ(pasta.le("outro.grb"), dados::arquivo("desenho_vazio.bin"));
+  std::filesystem::current_path(antes);
 }
 
 class DesenhoCups : public Desenho {
@@ -183,8 +222,10 @@ TEST_F(DesenhoCups, PrnEFilaDeRedeRecebemOFluxo) {
       mensagens.servico.respostasImpressora.push_back({{c.impressora, "", "lpt9"}});
     if (!c.abre) mensagens.esperaOk();
     imprimeDesenho();
+    aguardaFimImpressaoDesenho();
     EXPECT_EQ(impDispositivo, c.impressora);
-    EXPECT_EQ(mensagens.servico.textos(), c.abre ? Textos{} : Textos{naoAbriu});
+    EXPECT_EQ(mensagens.servico.textos(),
+              c.abre ? Textos{} : Textos{naoAbriu + "\nPRN: o serviço de impressão recusou o trabalho"_cp});
     if (!c.abre) continue;
     const auto [trabalho, titulo] = ultimoTrabalho();
     ASSERT_GT(trabalho, antes);
