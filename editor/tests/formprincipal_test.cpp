@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "apoio_testes.h"
 #include "braillequt.h"
@@ -176,6 +178,38 @@ TEST_F(JanelaPrincipal, coladoComCrLfNaoCriaLinhasVazias) {
   QApplication::clipboard()->setText(QStringLiteral("um\r\ndois\rtr\u00EAs\n"));
   janela->RichEdit1->paste();
   EXPECT_EQ(janela->linhasDocumento(), (Linhas{"um", "dois", "três"_cp}));
+}
+
+// Only a key that typed, deleted or pasted text breaks the long line at the
+// margin; a move, a modifier or a shortcut leaves it whole. Each row presses
+// one key with the caret at column 12 of a 14-character line.
+TEST_F(JanelaPrincipal, soODigitadoQuebraALinha) {
+  configuracao.maxCol = 10;
+  QApplication::clipboard()->setText(QStringLiteral("x"));
+  const Linhas inteira{"aaaa bbbb cccc"};
+  for (const auto& [tecla, mod, depois] : std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, Linhas>>{
+           {Qt::Key_End, {}, inteira},
+           {Qt::Key_Right, Qt::ShiftModifier, inteira},
+           {Qt::Key_Shift, {}, inteira},
+           {Qt::Key_C, Qt::ControlModifier, inteira},
+           {Qt::Key_Z, Qt::ControlModifier, inteira},
+           {Qt::Key_D, {}, {"aaaa bbbb ", "ccdcc"}},
+           {Qt::Key_Backspace, {}, {"aaaa bbbb ", "ccc"}},
+           {Qt::Key_Delete, {}, {"aaaa bbbb ", "ccc"}},
+           {Qt::Key_V, Qt::ControlModifier, {"aaaa bbbb ", "ccxcc"}}}) {
+    SCOPED_TRACE(QKeySequence(static_cast<int>(mod) | tecla).toString().toStdString());
+    janela->carregaLinhas(inteira);
+    janela->irParaLinhaColuna(0, 12);
+    QTest::keyClick(janela->RichEdit1, tecla, mod);
+    EXPECT_EQ(janela->linhasDocumento(), depois);
+  }
+  // Undoing a typed break gives the line back whole, also after Ctrl and Z
+  // are released.
+  janela->carregaLinhas({});
+  QTest::keyClicks(janela->RichEdit1, "aaaa bbbb ");
+  ASSERT_EQ(janela->linhasDocumento(), (Linhas{"aaaa ", "bbbb "}));
+  QTest::keyClick(janela->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(janela->linhasDocumento(), Linhas{"aaaa bbbb "});
 }
 
 TEST_F(JanelaPrincipal, limiteValeParaDigitarNaoParaCarregar) {
