@@ -6,6 +6,7 @@
 #include "brcodigo.h"
 #include "brgerador.h"
 #include "brvars.h"
+#include "mensagens.h"
 
 namespace {
 
@@ -106,6 +107,21 @@ std::string linhaConteudo(const LinhasEditor& e, const CelulasLinhas& c, int b, 
   return r + celulas(o.moldura == EstiloMoldura::simples ? "000111" : "111111");
 }
 
+// The cells a line of the table takes in the draft: its edges, columns and
+// junctions as the lines above lay them out, and the blank it goes in after,
+// a cell of its own unless paragraphs are joined (it then only starts one).
+int larguraTabela(const std::vector<int>& larguras, const OpcoesTabela& o) {
+  const bool tracos = o.separador == EstiloSeparador::tracos;
+  int r = configuracao.autoJunta ? 0 : 1;
+  for (const int l : larguras) r += l;
+  r += static_cast<int>(larguras.size() - 1) * (tracos ? 4 : comVerticais(o.separador) ? 3 : 2);
+  // The dash leader ends the last column in a blank; a frame adds its two
+  // edges, of which the right one then takes only one cell.
+  if (tracos) ++r;
+  if (o.moldura != EstiloMoldura::sem) r += tracos ? 3 : 4;
+  return r;
+}
+
 }  // namespace
 
 int leNumeroColunas(std::string_view texto) {
@@ -141,6 +157,16 @@ bool linhasTabela(const LinhasEditor& editor, const OpcoesTabela& o, std::vector
   for (int i = s; i <= e; ++i) {
     int& l = larguras[static_cast<std::size_t>((i - s) % n)];
     l = std::max(l, c[i]);
+  }
+
+  // A table wider than the Braille line would come out cut across lines,
+  // its rules hyphenated: it is refused, with the text as it was.
+  const int largura = larguraTabela(larguras, o);
+  if (largura > configuracao.maxCarac) {
+    plataforma::mostraAviso("A tabela ficaria com " + std::to_string(largura) +
+                            " celas de largura e a linha Braille tem " + std::to_string(configuracao.maxCarac) +
+                            ". Nada foi alterado.");
+    return false;
   }
 
   const bool simples = o.moldura == EstiloMoldura::simples;
