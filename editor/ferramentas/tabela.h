@@ -41,7 +41,8 @@ int leNumeroColunas(std::string_view texto);
 unsigned char pontosParaCaractere(std::string_view pontos);
 
 // The table's lines, top to bottom, for the editor's selection (without the
-// blank that starts each line in the document). False, with nothing made,
+// blank that starts each line in the document); a selection that ends at
+// column 0 of a line leaves that line out of the widths and the rows. False, with nothing made,
 // when a translation failed (after the translator's own message) or when the
 // table is wider than the Braille line, maxCarac (after a warning that gives
 // both widths).
