@@ -1430,8 +1430,9 @@ void TformPrincipal::MiniOrvento1Click() { plataforma::iniciaProgramaOuDiz(confi
 void TformPrincipal::Selvra1Click() { plataforma::iniciaProgramaOuDiz(configuracao.selvra); }
 
 void TformPrincipal::BraillenoWord1Click() {
-  const plataforma::ProgramaIniciado p = exportaBrailleNoWord(linhasDocumento());
-  if (p) servicoqt::vigiaPrograma(p.pid, [] { plataforma::mostraErro(std::string(mensagemWordInativo)); });
+  std::string rtf;
+  const plataforma::ProgramaIniciado p = exportaBrailleNoWord(linhasDocumento(), &rtf);
+  if (p) servicoqt::vigiaPrograma(p.pid, [m = mensagemWordInativoArquivo(rtf)] { plataforma::mostraErro(m); });
 }
 
 void TformPrincipal::Acrescentarpalavra1Click() { editaLista(arquivoNomesEditavel()); }

@@ -310,7 +310,7 @@ TEST_F(JanelaPrincipal, ProgramasEArquivosForaDoDocumento) {
   ::unsetenv("TMPDIR");
   const auto textos = mensagens.servico.textos();
   EXPECT_EQ(textos[0], "Não foi possível iniciar o programa "_cp + configuracao.selvra);
-  EXPECT_EQ(std::count(textos.begin(), textos.end(), std::string(mensagemWordInativo)), 1);
+  EXPECT_EQ(std::count(textos.begin(), textos.end(), mensagemWordInativoArquivo(abertos[0])), 1);
   EXPECT_EQ(std::count(textos.begin(), textos.end(), "Não foi possível abrir o arquivo "_cp + abertos[1]), 1);
 }
 
