@@ -712,6 +712,41 @@ TEST_F(Programa, conferirEGraficoDaVisualizacaoDoExemplo) {
   servicoqt::defineMostraModal({});
 }
 
+// Interpoint, a page graphic after an even page: the graphic's line begins
+// with the separator that ends page 2, and the preview stands there naming
+// page 3. The view shows that page, and Page Down and Up step from it.
+TEST_F(Programa, paginaEmPontosEAQueAVisualizacaoIndica) {
+  windows.gravaIni("[LUMAREL]\r\nfrenteVerso=S\r\nambCode2=" +
+                   plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") + "\r\n");
+  criaJanelas({QStringLiteral("lumarel")});
+  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+  formPrincipal->carregaLinhas({"um", "<P>", "dois", "", "<G " + plataforma::juntaCaminho(pastaDados(), "casa.grb") + ">", "tres"});
+  formPrincipal->irParaLinhaColuna(4, 0);
+  formPrincipal->Visualizar1Click();
+  const auto& linhas = FormVisual->visual.linhas;
+  ASSERT_TRUE(ehLinhaSeparadora(linhas.at(static_cast<std::size_t>(FormVisual->linhaSelecionada()))));
+  EXPECT_TRUE(ehDiretivaGrafico(linhas.at(static_cast<std::size_t>(FormVisual->visual.irParaPagina(3)) + 1)));
+  // The indicator names page p, and the view shows the page that starts there.
+  const auto confere = [&](int p) {
+    FormVisual->atualizaPagLin();
+    EXPECT_TRUE(textoqt::deQString(FormVisual->b_pagLin->text()).starts_with("&Pág: "_cp + std::to_string(p) + " "));
+    ImagemPontos im;
+    ::desenhaPagina(im, linhas, FormVisual->visual.irParaPagina(p), FormVisual->visual.estado);
+    EXPECT_EQ(formVisualGraf->imagem,
+              QImage(reinterpret_cast<const uchar*>(im.pixels.data()), im.largura, im.altura, QImage::Format_RGB32))
+        << p;
+  };
+  QKeyEvent pgDn(QEvent::KeyRelease, Qt::Key_PageDown, Qt::NoModifier), pgUp(QEvent::KeyRelease, Qt::Key_PageUp, Qt::NoModifier);
+  FormVisual->Grafico1->trigger();
+  confere(3);
+  formVisualGraf->FormKeyUp(&pgDn);
+  confere(5);
+  formVisualGraf->FormKeyUp(&pgUp);
+  confere(3);
+  formVisualGraf->FormKeyUp(&pgUp);
+  confere(2);
+}
+
 // Six keys type a cell through the clipboard; Enter reaches the editor after
 // the window's handler, and the rows and the status bar follow it.
 TEST_F(Programa, seisTeclasDigitamNoEditor) {
