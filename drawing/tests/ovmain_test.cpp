@@ -10,12 +10,14 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <sys/stat.h>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
+#include "dados.h"
 #include "ovajuda.h"
 #include "ovcomandos.h"
 #include "ovdialogos.h"
@@ -522,3 +524,141 @@ TEST_F(Janela, TextoBrailleEBrailizacaoPelosDialogos) {
 }
 
 }  // namespace
+
+// A press that opens a modal window never sees its release, nor does a press
+// held while a key or a shortcut opens one: afterwards the area must know
+// that no button is down.
+TEST_F(Janela, DepoisDeUmaJanelaModalNenhumBotaoFicaPressionado) {
+  TformTexto texto;
+  TformBraille braille;
+  formTexto = &texto, formBraille = &braille;
+  texto.e_texto->setText(QStringLiteral("A"));
+  braille.e_braille->setText(QStringLiteral("a"));
+  QPushButton* resposta = nullptr;
+  // The release lands in the dialog; then one of its buttons is clicked.
+  servicoqt::defineMostraModal([&](QDialog& d) {
+    QTest::mouseClick(resposta, Qt::LeftButton);
+    return d.result();
+  });
+  const auto dialogo = [&](int modo, QPushButton* botao) {
+    return [&, modo, botao] {
+      form->escolheFerramenta(modo);
+      resposta = botao;
+      move(60, 60);
+      pressiona(60, 60);
+    };
+  };
+  // The release goes to another window while the box is up.
+  const auto comBotaoPressionado = [&](const std::function<void()>& janelaModal) {
+    return [&, janelaModal] {
+      form->escolheFerramenta(3);
+      move(472, 40);  // dot 118
+      pressiona(472, 40);
+      janelaModal();
+      QTest::mouseRelease(form->l_x, Qt::LeftButton);
+    };
+  };
+  const std::pair<const char*, std::function<void()>> aberturas[] = {
+      {"texto, Transcrever", dialogo(11, texto.b_transcrever)},
+      {"texto, Cancelar", dialogo(11, texto.b_cancelar)},
+      {"Braille, Transcrever", dialogo(12, braille.b_transcrever)},
+      {"Braille, Cancelar", dialogo(12, braille.b_cancelar)},
+      {"aviso do cursor fora", comBotaoPressionado([&] {
+         mensagens.esperaOk();
+         QTest::keyClick(area(), Qt::Key_Right, Qt::ControlModifier);
+       })},
+      {"Digitar X, Y", comBotaoPressionado([&] {
+         mensagens.servico.respostasTexto = {"5 5"};
+         QTest::keyClick(area(), Qt::Key_D, Qt::ControlModifier);
+       })}};
+  for (const auto& [nome, abre] : aberturas)
+    for (int verificacao = 0; verificacao < 3; ++verificacao) {
+      SCOPED_TRACE(::testing::Message() << nome << ", check " << verificacao);
+      tela.limpa();
+      modeloX = modeloY = 0;
+      abre();
+      EXPECT_TRUE(mensagens.servico.respostasBotao.empty());  // every box expected came
+      const TMatrizPontos antes = tela;
+      if (verificacao == 0) {  // freehand: a move with no button draws nothing
+        form->escolheFerramenta(2);
+        move(100, 100);
+        move(140, 120);
+        EXPECT_TRUE(tela.pontos == antes.pontos);
+      } else if (verificacao == 1) {  // Enter: a one-dot rectangle at the pointer
+        form->escolheFerramenta(3);
+        move(200, 160);
+        QTest::keyClick(area(), Qt::Key_Return);
+        TMatrizPontos esperado = antes;
+        esperado.poe(50, 40, 1);
+        EXPECT_TRUE(tela.pontos == esperado.pontos);
+      } else {  // the model stays where it was
+        form->escolheFerramenta(1);
+        move(100, 100);
+        move(140, 120);
+        EXPECT_EQ(std::pair(modeloX, modeloY), std::pair(0, 0));
+      }
+      EXPECT_FALSE(form->ferramentas.desenhando);
+    }
+  servicoqt::defineMostraModal({});
+  formTexto = nullptr, formBraille = nullptr;
+}
+
+TEST_F(Janela, AtalhosEmQualquerPontoETeclasSoDaArea) {
+  form->resize(900, 700);  // dot 150 in view
+  for (int x = 10; x <= 12; ++x) tela.poe(x, 10, 1);
+  form->escolheFerramenta(0);
+  arrasta({40, 40, 52, 44, 52, 44});
+  move(600, 40);  // past dot 120
+  // Modifier keys alone are no keys; the shortcuts act where the pointer is.
+  for (Qt::Key k : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta, Qt::Key_Super_L}) {
+    QKeyEvent sozinha(QEvent::KeyPress, k, Qt::NoModifier);
+    QApplication::sendEvent(area(), &sozinha);
+  }
+  QTest::keyClick(area(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_FALSE(telaTemPontos());
+  QTest::keyClick(area(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(dados::pontosDe(tela), "10,10 11,10 12,10");
+  EXPECT_TRUE(mensagens.servico.registro.empty());
+  // Over the tool panel a key draws nothing: the pointer comes to the
+  // nearest dot, with the notice.
+  form->escolheFerramenta(2);
+  move(100, 100);
+  QTest::mouseMove(form->B_ponto, QPoint(20, 5));
+  const QPoint painel = area()->mapFromGlobal(form->B_ponto->mapToGlobal(QPoint(20, 5)));
+  ASSERT_LT(painel.x(), 0);
+  mensagens.esperaOk();
+  QTest::keyClick(area(), Qt::Key_Insert);
+  ASSERT_EQ(mensagens.servico.registro.size(), 1u);
+  EXPECT_EQ(mensagens.servico.registro[0].titulo, FerramentasDesenho::avisoCursorFora);
+  EXPECT_EQ(dados::pontosDe(tela), "10,10 11,10 12,10");
+  EXPECT_FALSE(form->ferramentas.desenhando);
+  EXPECT_EQ(std::pair(form->ferramentas.ponteiroX, form->ferramentas.ponteiroY),
+            std::pair(0, std::clamp(painel.y() / 4, 0, 120) * 4));
+}
+
+// The overlay shows the paper and the origin in force, and only them.
+TEST_F(Janela, MolduraEEixosDoPapelEDaOrigemEmVigor) {
+  const apoio::PastaTemporaria pasta;
+  pasta.grava("origem.gbr", "ORIGEM 10 5\r\n");
+  mensagens.servico.respostasTexto = {"60 60", pasta.arquivo("origem.gbr")};
+  form->Nmerodepontos1Click();
+  EXPECT_EQ(form->imagemComposta().pixel(239, 10), 0xFF008000u);
+  EXPECT_EQ(form->imagemComposta().pixel(479, 10), branco);
+  form->Carregaraes1Click();
+  EXPECT_EQ(form->imagemComposta().pixel(40, 100), 0xFFFFFF00u);
+  EXPECT_EQ(form->imagemComposta().pixel(100, 20), 0xFFFFFF00u);
+  reiniciaComandos();
+}
+
+TEST(JanelaBrailizar, SetasParaADireitaEParaCimaSobemOContraste) {
+  TformBrailizar brailizar;
+  const std::tuple<const char*, Qt::Key, int> teclas[] = {{"Right", Qt::Key_Right, 51}, {"Up", Qt::Key_Up, 52},
+                                                          {"Left", Qt::Key_Left, 51}, {"Down", Qt::Key_Down, 50},
+                                                          {"Down", Qt::Key_Down, 49}};
+  for (const auto& [nome, tecla, nivel] : teclas) {
+    SCOPED_TRACE(nome);
+    QTest::keyClick(brailizar.S_contraste, tecla);
+    EXPECT_EQ(brailizar.S_contraste->value(), nivel);
+    EXPECT_EQ(brailizar.l_contraste->text(), QString::number(nivel));
+  }
+}
