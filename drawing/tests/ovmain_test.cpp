@@ -652,6 +652,10 @@ TEST_F(Janela, MolduraEEixosDoPapelEDaOrigemEmVigor) {
 
 TEST(JanelaBrailizar, SetasParaADireitaEParaCimaSobemOContraste) {
   TformBrailizar brailizar;
+  brailizar.show();
+  brailizar.C_sobrepor->setFocus();
+  QTest::keyClick(brailizar.C_sobrepor, Qt::Key_Tab);  // the keys reach the bar
+  EXPECT_EQ(brailizar.focusWidget(), brailizar.S_contraste);
   const std::tuple<const char*, Qt::Key, int> teclas[] = {{"Right", Qt::Key_Right, 51}, {"Up", Qt::Key_Up, 52},
                                                           {"Left", Qt::Key_Left, 51}, {"Down", Qt::Key_Down, 50},
                                                           {"Down", Qt::Key_Down, 49}};
