@@ -478,14 +478,10 @@ void TForm1::FormKeyDown(int tecla, Qt::KeyboardModifiers modificadores) {
 void TForm1::XY1Click() {
   // A cancelled query reads as an empty text, which leXY refuses.
   const auto texto = plataforma::servicoMensagens().pergunta("Digite x y", "Informe a coordenada x y", "");
-  ferramentas.botaoSolto();
   ferramentas.digitaXY(texto.value_or(""));
 }
 
-void TForm1::InformaXYatual1Click() {
-  exibeAviso(ferramentas.coordenadasAtuais());
-  ferramentas.botaoSolto();
-}
+void TForm1::InformaXYatual1Click() { exibeAviso(ferramentas.coordenadasAtuais()); }
 
 void TForm1::Imprimir1Click() { imprimeDesenho(); }
 
