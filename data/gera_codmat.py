@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes codmat.amb, the macro file the editor proposes by default, into the
-folder of this script (Windows-1252, CR LF).
+folder of this script (Windows-1252, CR LF).  The transcriber opens it to
+learn the codes, so its comments are in Portuguese.
 
 Each macro is a code of a grave accent and lower-case letters, and a
 replacement of one word without blanks.  The first matching code wins, so no
@@ -14,41 +15,42 @@ Run:  python3 data/gera_codmat.py      (standard library only)
 import os
 
 CABECALHO = [
-    "codmat.amb: macros of the editor",
+    "codmat.amb: macros do editor",
     "",
-    "A line holds a code, one or more blanks and the replacement, which ends",
-    "at the next blank; a line that starts with ';' is a comment.  Type the",
-    "code in the text, select the lines and run the macro processor.",
-    "Signs marked 'unified code only' are known to the unified Braille code",
-    "alone: the old code copies them unchanged.",
+    "Cada linha tem um código, um ou mais brancos e a substituição, que vai",
+    "até o próximo branco; o resto da linha não conta.  Uma linha que começa",
+    "com ';' é um comentário.  Digite o código no texto, selecione as linhas",
+    "e use o Macro-processador (menu Utilitários).",
+    "Os sinais marcados 'só no Braille Unificado' são conhecidos apenas pelo",
+    "Braille Unificado: o Braille Antigo os copia sem mudança.",
 ]
 
 # (code without the grave accent, replacement, comment or None).
 MARCACOES = [
-    ("pagina", "<p>", "page break"),
-    ("semtitulo", "<T->", "pages without the title line"),
-    ("comtitulo", "<T+>", "pages with the title line"),
-    ("renumera", "<T+1>", "new page, numbered 1 from here"),
-    ("romanos", "<T*1>", "new page, numbered i in Roman numerals from here"),
-    ("semformato", "<F->", "lines kept as typed, no joining"),
-    ("formata", "<F+>", "lines joined into paragraphs"),
-    ("bruto", "<F*>", "Braille typed directly, no translation"),
-    ("hifeniza", "<S+>", "words split at the end of a line"),
-    ("semhifen", "<S->", "words never split"),
-    ("recua", "<R+>", "continued lines of a paragraph begin with two blanks"),
-    ("semrecuo", "<R->", "continued lines begin at the margin"),
-    ("idioma", "<I+>", "foreign text"),
-    ("vernaculo", "<I->", "end of foreign text"),
+    ("pagina", "<p>", "quebra de página"),
+    ("semtitulo", "<T->", "páginas sem a linha de título"),
+    ("comtitulo", "<T+>", "páginas com a linha de título"),
+    ("renumera", "<T+1>", "nova página, numerada 1 a partir daqui"),
+    ("romanos", "<T*1>", "nova página, numerada i em algarismos romanos a partir daqui"),
+    ("semformato", "<F->", "linhas mantidas como digitadas, sem juntar"),
+    ("formata", "<F+>", "linhas juntadas em parágrafos"),
+    ("bruto", "<F*>", "Braille digitado diretamente, sem tradução"),
+    ("hifeniza", "<S+>", "palavras separadas no fim da linha"),
+    ("semhifen", "<S->", "palavras nunca separadas"),
+    ("recua", "<R+>", "as linhas seguintes de um parágrafo começam com dois brancos"),
+    ("semrecuo", "<R->", "as linhas seguintes começam na margem"),
+    ("idioma", "<I+>", "texto em língua estrangeira"),
+    ("vernaculo", "<I->", "fim do texto em língua estrangeira"),
 ]
 
-UNIFICADO = "unified code only"
+UNIFICADO = "só no Braille Unificado"
 
 SINAIS = [
     ("vezes", "`*", None),
     ("divide", "`:", UNIFICADO),
     ("grau", "`o", UNIFICADO),
     ("moeda", "\u20ac", "euro, " + UNIFICADO),
-    ("potencia", "`^", "exponent, " + UNIFICADO),
+    ("potencia", "`^", "expoente, " + UNIFICADO),
     ("abrepar", "`(", None),
     ("fechapar", "`)", None),
     ("abrecol", "`[", None),
@@ -75,9 +77,9 @@ SINAIS = [
 
 def linhas():
     r = [";" + (" " + t if t else "") for t in CABECALHO]
-    r += ["", "; Markup lines"]
+    r += ["", "; Marcações"]
     r += ["`%s %s ; %s" % (c, s, n) for c, s, n in MARCACOES]
-    r += ["", "; Signs"]
+    r += ["", "; Sinais"]
     for c, s, n in SINAIS:
         r.append("`%s %s" % (c, s) + (" ; " + n if n else ""))
     return r

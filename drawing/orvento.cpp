@@ -1,6 +1,7 @@
 // The drawing program: dot pictures for Braille pages, drawn with the mouse
 // and the keys and embossed.
 #include <QApplication>
+#include <QCursor>
 #include <utility>
 
 #include "formconta.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   // LUMAREL_CAPTURA: the window with a few figures drawn from the keyboard.
   agendaCapturaDeTela(form1, [&form1] {
     const std::pair<int, Qt::Key> figuras[] = {{3, Qt::Key_Right}, {8, Qt::Key_Down}, {6, Qt::Key_Right}};
+    // The pointer on the drawing area: the keys draw only from there.
+    QCursor::setPos(form1.PaintBox2->mapToGlobal(QPoint(80, 80)));
     form1.PaintBox2MouseMove(80, 80);
     for (const auto& [modo, tecla] : figuras) {
       form1.escolheFerramenta(modo);

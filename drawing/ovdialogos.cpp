@@ -136,6 +136,11 @@ TformBrailizar::TformBrailizar(QWidget* pai) : QDialog(pai) {
   S_contraste = new QScrollBar(Qt::Horizontal, this);
   S_contraste->setRange(0, 100);
   S_contraste->setValue(50);
+  // A scroll bar's keys scroll a page: Up goes towards the start. Here the
+  // bar is a level, which Right and Up raise; Tab or a click reach it, so
+  // that the keys can.
+  S_contraste->setInvertedControls(false);
+  S_contraste->setFocusPolicy(Qt::StrongFocus);
   coluna->addWidget(S_contraste);
   auto* linha = new QHBoxLayout;
   B_OK = new QPushButton(QStringLiteral("Ok"), this);

@@ -119,6 +119,7 @@ void FerramentasDesenho::escolheModo(int modo) {
 
 void FerramentasDesenho::pressiona(int x, int y, bool botaoEsquerdo) {
   ponteiroX = x, ponteiroY = y;
+  figuraDoTeclado_ = false;
   corPonto = botaoEsquerdo ? 1 : 0;
   desenhando = true;
   pressX = curX = x;
@@ -148,6 +149,8 @@ void FerramentasDesenho::pressiona(int x, int y, bool botaoEsquerdo) {
     case 11:
     case 12:
       janela_.abreDialogoTexto(modoFerramenta, x, y);
+      // The dialog took the press and its release: no figure is in hand.
+      desenhando = false;
       break;
     default:
       break;
@@ -198,6 +201,9 @@ void FerramentasDesenho::move(int x, int y) {
 
 void FerramentasDesenho::solta(int x, int y) {
   ponteiroX = x, ponteiroY = y;
+  // A release of a press the area never saw, or of a figure dropped, ends
+  // nothing: the old press point is no figure's start.
+  if (!desenhando) return;
   // The figure ends where the last move left it, not at the release.
   const int x1 = pontoDe(pressX), y1 = pontoDe(pressY);
   const int x2 = pontoDe(curX), y2 = pontoDe(curY);
@@ -260,25 +266,37 @@ void FerramentasDesenho::duploClique(int x, int y, bool botaoEsquerdo) {
   terminaCurva();
 }
 
-void FerramentasDesenho::tecla(Tecla t, bool shift, bool ctrl) {
+void FerramentasDesenho::botaoSolto() {
+  if (!desenhando || figuraDoTeclado_) return;
+  desenhando = false;
+  janela_.redesenha();
+}
+
+void FerramentasDesenho::tecla(Tecla t, bool shift, bool ctrl, bool naArea) {
+  if (t == Tecla::Modificador) return;
   // long long: a pointer near the int limits plus a step must not wrap.
   long long px = ponteiroX, py = ponteiroY;
   const int passo = ctrl ? 10 * tamPonto : tamPonto;
   int dx = 0, dy = 0;
-  switch (t) {
+  switch (naArea ? t : Tecla::Outra) {
     case Tecla::Enter:
-      if (!desenhando) pressiona(ponteiroX, ponteiroY, true);
+      if (!desenhando) {
+        pressiona(ponteiroX, ponteiroY, true);
+        figuraDoTeclado_ = true;
+      }
       solta(ponteiroX, ponteiroY);
       break;
     case Tecla::Insert:
     case Tecla::Delete:
       pressiona(ponteiroX, ponteiroY, t == Tecla::Insert);
+      figuraDoTeclado_ = true;
       break;
     case Tecla::Esquerda: dx = -1; break;
     case Tecla::Direita: dx = 1; break;
     case Tecla::Cima: dy = -1; break;
     case Tecla::Baixo: dy = 1; break;
-    case Tecla::Outra: break;
+    case Tecla::Outra:
+    case Tecla::Modificador: break;
   }
   if (dx != 0 || dy != 0) {
     if (shift && modoFerramenta == 0) {
@@ -289,8 +307,11 @@ void FerramentasDesenho::tecla(Tecla t, bool shift, bool ctrl) {
     }
   }
   long long ptx = px / tamPonto, pty = py / tamPonto;
-  if (ptx < 0 || ptx > limiteCursor || pty < 0 || pty > limiteCursor)
+  if (!naArea || ptx < 0 || ptx > limiteCursor || pty < 0 || pty > limiteCursor) {
     janela_.aviso(avisoCursorFora);
+    // The notice is modal: a mouse button held meanwhile was let go there.
+    botaoSolto();
+  }
   ptx = std::clamp<long long>(ptx, 0, limiteCursor);
   pty = std::clamp<long long>(pty, 0, limiteCursor);
   janela_.posicionaPonteiro(int(ptx) * tamPonto, int(pty) * tamPonto);

@@ -33,7 +33,9 @@ class JanelaFerramentas {
   virtual void abreDialogoTexto(int /*modo*/, int /*x*/, int /*y*/) {}
 };
 
-enum class Tecla { Enter, Insert, Delete, Esquerda, Direita, Cima, Baixo, Outra };
+// Modificador: Ctrl, Shift, Alt and their kin pressed alone. They only begin
+// a shortcut, which acts wherever the pointer is: they are no key here.
+enum class Tecla { Enter, Insert, Delete, Esquerda, Direita, Cima, Baixo, Outra, Modificador };
 
 class FerramentasDesenho {
  public:
@@ -56,7 +58,16 @@ class FerramentasDesenho {
   // A double click arrives in place of the second press: the press runs
   // first, then the curve is finished.
   void duploClique(int x, int y, bool botaoEsquerdo = true);
-  void tecla(Tecla t, bool shift = false, bool ctrl = false);
+  // A key, with the pointer at ponteiroX, ponteiroY. The keyboard draws and
+  // steps only from a pointer on the drawing area (naArea); from elsewhere
+  // (the tool panel, the menus, another window) the key does nothing but
+  // bring the pointer to the nearest dot inside the bound, with the notice.
+  void tecla(Tecla t, bool shift = false, bool ctrl = false, bool naArea = true);
+  // No mouse button is down on the drawing area any more, though no release
+  // came (a modal window took it, the window lost the focus): a figure the
+  // mouse began is dropped with its rubber band. One begun from the keyboard
+  // goes on until Enter.
+  void botaoSolto();
 
   // "&Digitar X, Y": the typed user coordinates put the pointer on the top
   // left pixel of their dot; unreadable ones leave it where it is.
@@ -77,6 +88,7 @@ class FerramentasDesenho {
  private:
   void terminaCurva();
   JanelaFerramentas& janela_;
+  bool figuraDoTeclado_ = false;  // the figure in hand began with Insert, Delete or Enter
 };
 
 }  // namespace orvento

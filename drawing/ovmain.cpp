@@ -141,6 +141,8 @@ void AreaDesenho::mousePressEvent(QMouseEvent* e) {
 }
 
 void AreaDesenho::mouseMoveEvent(QMouseEvent* e) {
+  // A move with no button held: any release the area missed is over.
+  if (e->buttons() == Qt::NoButton) janela_.ferramentas.botaoSolto();
   const QPoint p = pixelDe(e->position());
   janela_.PaintBox2MouseMove(p.x(), p.y());
 }
@@ -156,6 +158,13 @@ void AreaDesenho::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void AreaDesenho::keyPressEvent(QKeyEvent* e) { janela_.FormKeyDown(e->key(), e->modifiers()); }
+
+void AreaDesenho::focusOutEvent(QFocusEvent* e) {
+  // Another window (a modal box, say) has the mouse now: the release of a
+  // button held here will not come.
+  janela_.ferramentas.botaoSolto();
+  QWidget::focusOutEvent(e);
+}
 
 TForm1::TForm1(QWidget* pai) : QMainWindow(pai) {
   setObjectName(QStringLiteral("Form1"));
@@ -444,9 +453,28 @@ void TForm1::FormKeyDown(int tecla, Qt::KeyboardModifiers modificadores) {
     case Qt::Key_Right: t = Tecla::Direita; break;
     case Qt::Key_Up: t = Tecla::Cima; break;
     case Qt::Key_Down: t = Tecla::Baixo; break;
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R: t = Tecla::Modificador; break;
     default: break;
   }
-  ferramentas.tecla(t, modificadores.testFlag(Qt::ShiftModifier), modificadores.testFlag(Qt::ControlModifier));
+  // The pointer is read from the screen. On the drawing area the tools' own
+  // pointer stands (it is where the keys and the mouse last put it); off it,
+  // the key only brings the pointer back from where it really is.
+  const QPoint global = QCursor::pos();
+  const bool naArea = QApplication::widgetAt(global) == PaintBox2;
+  if (!naArea && t != Tecla::Modificador) {
+    const QPoint p = PaintBox2->mapFromGlobal(global);
+    ferramentas.ponteiroX = p.x(), ferramentas.ponteiroY = p.y();
+  }
+  ferramentas.tecla(t, modificadores.testFlag(Qt::ShiftModifier), modificadores.testFlag(Qt::ControlModifier),
+                    naArea);
 }
 
 void TForm1::XY1Click() {
@@ -666,7 +694,9 @@ void TForm1::Alta2Click() {
   acao("Alta2")->setChecked(true);
 }
 
-void TForm1::Nmerodepontos1Click() { perguntaNumeroPontos(); }
+void TForm1::Nmerodepontos1Click() {
+  if (perguntaNumeroPontos()) mostraGrade();
+}
 
 void TForm1::Dispositivo1Click() { perguntaDispositivo(); }
 
@@ -713,8 +743,9 @@ void TForm1::RegistrarAes1Click() { iniciaRegistro(); }
 
 void TForm1::Carregaraes1Click() {
   carregaRegistro();
-  // The figures are in the canvas and its picture already.
-  PaintBox2->update();
+  // The figures are in the canvas and its picture already; its ORIGEM lines
+  // may have moved the axes.
+  mostraGrade();
 }
 
 void TForm1::Fimdoregistro1Click() { terminaRegistro(); }

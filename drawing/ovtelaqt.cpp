@@ -55,6 +55,9 @@ void BitmapDesenho::pintaPixels(int px, int py, int largura, int altura, bool pr
 void BitmapDesenho::limpa() { imagem_.fill(branco); }
 
 void desenhaGrade(QImage& grade, int modoFerramenta) {
+  // From white: a frame or axes of settings no longer in force, or a
+  // selection left behind, must not stay beside the new ones.
+  grade.fill(branco);
   const long long t = tamPonto;
   for (int i = 0; i <= tamanhoMatriz - 1; ++i) {
     linhaVertical(grade, t * i, 0, 1200, prata);

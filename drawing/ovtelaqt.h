@@ -30,9 +30,10 @@ class BitmapDesenho : public ImagemTela {
   QImage& imagem_;
 };
 
-// Draws the overlay into `grade` over what is there: the silver grid, the
-// green paper frame (papelX by papelY dots), the yellow axes through the
-// origin, and, in tool mode 0 only, the red columns of selecao.
+// Draws the overlay into `grade` afresh (what was there is painted white):
+// the silver grid, the green paper frame (papelX by papelY dots), the yellow
+// axes through the origin, and, in tool mode 0 only, the red columns of
+// selecao.
 void desenhaGrade(QImage& grade, int modoFerramenta);
 
 // The rubber band: pixels to invert in the window's picture. Drawing the same

@@ -10,7 +10,9 @@ TMatrizPontos telaRecorte;
 // range keeps a plot before it meaningful.
 int espessura = 1;
 int padronagem = 3;
-unsigned char corPonto = 0;
+// A left button's value until the first press: a command file replayed
+// before any click draws its figures, not the eraser's nothing.
+unsigned char corPonto = 1;
 
 int origemX = 0, origemY = 0;
 double escalaX = 1.0, escalaY = 1.0;
@@ -47,7 +49,7 @@ void reiniciaEstadoDesenho() {
   telaRecorte.limpa();
   espessura = 1;
   padronagem = 3;
-  corPonto = 0;
+  corPonto = 1;
   origemX = origemY = 0;
   escalaX = escalaY = 1.0;
   papelX = papelY = 120;

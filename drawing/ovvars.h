@@ -43,7 +43,7 @@ extern TMatrizPontos telaDesfazer;
 extern TMatrizPontos telaRecorte;
 
 // Pen size 1..4, pattern level 0..3 (0 = 25 % .. 3 = every dot), and the value
-// drawing writes (1 raised, 0 the eraser).
+// drawing writes (1 raised, 0 the eraser; 1 at the start).
 extern int espessura;
 extern int padronagem;
 // Indexed [y % 2][x % 2]: a dot is written only when its entry <= padronagem.

@@ -192,6 +192,9 @@ bool TEditorTexto::cabe(qsizetype tamanho) const {
 }
 
 void TEditorTexto::keyPressEvent(QKeyEvent* e) {
+  // Every press decides anew what its release may do; a paste it makes sets
+  // the mark in insertFromMimeData.
+  aposTexto_ = false;
   if (aoTeclaBaixo && aoTeclaBaixo(e)) return;
   const bool quebra = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   const QString texto = e->text();
@@ -214,14 +217,21 @@ void TEditorTexto::keyPressEvent(QKeyEvent* e) {
     // only whole lines.
     textCursor().insertBlock();
     ensureCursorVisible();
+    aposTexto_ = true;
     return;
   }
+  // Only typing counts: Ctrl+Z changes the text too, and so would Ctrl+X.
+  const bool apaga = e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete;
+  const bool digita = !(m & Qt::ControlModifier) && (insere || apaga);
+  const int revisao = document()->revision();
   QPlainTextEdit::keyPressEvent(e);
+  if (digita && document()->revision() != revisao) aposTexto_ = true;
 }
 
 void TEditorTexto::keyReleaseEvent(QKeyEvent* e) {
   QPlainTextEdit::keyReleaseEvent(e);
   if (aoTeclaCima) aoTeclaCima(e);
+  aposTexto_ = false;
 }
 
 void TEditorTexto::inputMethodEvent(QInputMethodEvent* e) {
@@ -265,6 +275,7 @@ void TEditorTexto::insertFromMimeData(const QMimeData* origem) {
   }
   textCursor().insertText(texto);
   ensureCursorVisible();
+  aposTexto_ = true;
   if (aoInserirTexto) aoInserirTexto();
 }
 
@@ -798,9 +809,10 @@ bool TformPrincipal::RichEdit1KeyDown(QKeyEvent* e) {
   return false;
 }
 
-void TformPrincipal::RichEdit1KeyUp(QKeyEvent*) {
-  // A reviewer walking through the text never changes it.
-  if (configuracao.quebraLin && !RichEdit1->isReadOnly()) {
+void TformPrincipal::RichEdit1KeyUp(QKeyEvent* e) {
+  // Only typing may break the line: after Ctrl+Z, End or a refresh with no
+  // key the long line stays as it is. A reviewer never changes the text.
+  if (e && RichEdit1->soltaAposTexto() && configuracao.quebraLin && !RichEdit1->isReadOnly()) {
     int l = 0;
     int c = 0;
     posicaoCursorStatus(l, c);
@@ -1418,8 +1430,9 @@ void TformPrincipal::MiniOrvento1Click() { plataforma::iniciaProgramaOuDiz(confi
 void TformPrincipal::Selvra1Click() { plataforma::iniciaProgramaOuDiz(configuracao.selvra); }
 
 void TformPrincipal::BraillenoWord1Click() {
-  const plataforma::ProgramaIniciado p = exportaBrailleNoWord(linhasDocumento());
-  if (p) servicoqt::vigiaPrograma(p.pid, [] { plataforma::mostraErro(std::string(mensagemWordInativo)); });
+  std::string rtf;
+  const plataforma::ProgramaIniciado p = exportaBrailleNoWord(linhasDocumento(), &rtf);
+  if (p) servicoqt::vigiaPrograma(p.pid, [m = mensagemWordInativoArquivo(rtf)] { plataforma::mostraErro(m); });
 }
 
 void TformPrincipal::Acrescentarpalavra1Click() { editaLista(arquivoNomesEditavel()); }

@@ -57,6 +57,11 @@ class TEditorTexto : public QPlainTextEdit {
   // the limit.
   bool cabe(qsizetype tamanho) const;
 
+  // True while the key being released follows text the keys changed: a
+  // character, a blank, Backspace, Delete or Enter that changed the text, or
+  // a paste. A move, a shortcut (undo, cut, ...) or a modifier alone is not.
+  bool soltaAposTexto() const { return aposTexto_; }
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
@@ -67,6 +72,9 @@ class TEditorTexto : public QPlainTextEdit {
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dragMoveEvent(QDragMoveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
+
+ private:
+  bool aposTexto_ = false;
 };
 
 class TformPrincipal : public QMainWindow, public EditorDocumento {
@@ -137,6 +145,9 @@ class TformPrincipal : public QMainWindow, public EditorDocumento {
   bool FormCloseQuery();
   void Timer1Timer();
   bool RichEdit1KeyDown(QKeyEvent* e);
+  // A key released in the editor (none: a refresh after a command): the typed
+  // line break, only when the key followed typed text; then the rows and the
+  // status bar follow the caret.
   void RichEdit1KeyUp(QKeyEvent* e);
   void RichEdit1MouseDown();
   void soltaArquivos(const QList<QUrl>& urls);

@@ -70,7 +70,12 @@ std::string gravaArquivoNovo(std::string modelo, std::string_view texto) {
 
 }  // namespace
 
-plataforma::ProgramaIniciado brailleNoWord() {
+std::string mensagemWordInativoArquivo(std::string_view arquivo) {
+  return mensagemWordInativo + "\nO Braille foi gravado no arquivo "_cp + std::string(arquivo) +
+         "; abra-o em um processador de textos.";
+}
+
+plataforma::ProgramaIniciado brailleNoWord(std::string* arquivo) {
   std::string rascunho;
   const std::string nomeRascunho = nomeArquivoRascunho();
   if (!plataforma::leArquivo(nomeRascunho, rascunho)) {
@@ -83,17 +88,19 @@ plataforma::ProgramaIniciado brailleNoWord() {
     plataforma::mostraErro(mensagemErroGravarRtf + modelo);
     return {};
   }
+  if (arquivo) *arquivo = caminho;
   const plataforma::ProgramaIniciado aberto = plataforma::abreNoDesktop(caminho);
-  if (!aberto) plataforma::mostraErro(std::string(mensagemWordInativo));
+  if (!aberto) plataforma::mostraErro(mensagemWordInativoArquivo(caminho));
   return aberto;
 }
 
-plataforma::ProgramaIniciado exportaBrailleNoWord(const std::vector<std::string>& documento) {
+plataforma::ProgramaIniciado exportaBrailleNoWord(const std::vector<std::string>& documento,
+                                                  std::string* arquivo) {
   if (!carregaTabelaImpressora()) return {};
   paginaInicial = 1;
   paginaFinal = 9999;
   numPagInicial = 1;
   int linhaRascunho = 0;
   if (!geraRascunho(documento, 0, linhaRascunho, false)) return {};
-  return brailleNoWord();
+  return brailleNoWord(arquivo);
 }

@@ -173,6 +173,15 @@ ResultadoGravacao falha(ResultadoGravacao r, int erro) {
   return r;
 }
 
+// A file whose owner may not write it was protected on purpose (by the user
+// or an administrator). A rename would replace it all the same, and root may
+// write any file, so the owner's write bit decides, as a read-only attribute
+// would; then whether this user may write it at all.
+bool protegido(const std::string& caminho, const struct stat& st) {
+  if ((st.st_mode & S_IWUSR) == 0) return true;
+  return ::access(caminho.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
 // A folder that will not take a new file may still let its files be written.
 bool pastaRecusaArquivoNovo(int erro) { return erro == EACCES || erro == EPERM || erro == EROFS; }
 
@@ -310,6 +319,7 @@ ResultadoGravacao gravaArquivo(std::string_view nome, std::string_view conteudo,
   if (haAntigo && S_ISDIR(antigo.st_mode)) return falha(r, EISDIR);
   // A device or a FIFO named by mistake would be replaced by a plain file.
   if (haAntigo && !S_ISREG(antigo.st_mode)) return falha(r, EINVAL);
+  if (haAntigo && protegido(caminho, antigo)) return falha(r, EACCES);
   if (opcoes.criaPastas && !criaPastasDe(caminho)) return falha(r, errno);
 
   std::string temporario = caminho + ".XXXXXX";

@@ -66,9 +66,11 @@ struct ResultadoGravacao {
 // becomes the backup when one is asked for (a second name where possible,
 // else a copy; a backup that cannot be made is no error), and the temporary
 // file takes the file's name with the old file's permission bits. A path
-// that is a folder or a device is refused. A failure leaves no temporary
-// file and changes neither the file nor its backup (but for an in-place
-// write whose old text could not be put back: see EstadoAntigo).
+// that is a folder or a device is refused, and so is a file whose write
+// permission is off for its owner (EACCES), whoever runs the program. A
+// failure leaves no temporary file and changes neither the file nor its
+// backup (but for an in-place write whose old text could not be put back:
+// see EstadoAntigo).
 ResultadoGravacao gravaArquivo(std::string_view nome, std::string_view conteudo,
                                const OpcoesGravacao& opcoes = {});
 

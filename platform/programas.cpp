@@ -3,8 +3,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <map>
+#include <mutex>
 #include <spawn.h>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +20,68 @@
 extern char** environ;
 
 namespace plataforma {
+
+namespace {
+
+// The children this launcher started. Each one is waited for by a thread of
+// its own, so that a program the user closes is reaped at once rather than
+// staying defunct until the editor exits; its end is kept until asked for.
+// Only these pids are ever waited for: other children of the program
+// (QProcess, a test's own) belong to whoever started them.
+struct Filho {
+  unsigned long serie = 0;  // tells a reused pid's new child from the old one
+  bool vigiado = false;     // a thread waits for it; else estadoPrograma polls
+  bool terminou = false;
+  int estado = 0;           // waitpid's status once it ended
+};
+
+struct Filhos {
+  std::mutex trava;
+  std::map<pid_t, Filho> porPid;
+  unsigned long series = 0;
+};
+
+// Never destroyed: a waiting thread may record an end while the program
+// exits.
+Filhos& filhos() {
+  static Filhos* const f = new Filhos;
+  return *f;
+}
+
+void anotaFim(pid_t pid, unsigned long serie, int estado) {
+  Filhos& f = filhos();
+  const std::lock_guard trava(f.trava);
+  const auto it = f.porPid.find(pid);
+  if (it == f.porPid.end() || it->second.serie != serie) return;
+  it->second.terminou = true;
+  it->second.estado = estado;
+}
+
+void acompanha(pid_t pid) {
+  Filhos& f = filhos();
+  unsigned long serie = 0;
+  {
+    const std::lock_guard trava(f.trava);
+    serie = ++f.series;
+    f.porPid[pid] = Filho{serie, true, false, 0};
+  }
+  try {
+    std::thread([pid, serie] {
+      int estado = 0;
+      pid_t r;
+      do {
+        r = ::waitpid(pid, &estado, 0);
+      } while (r < 0 && errno == EINTR);
+      anotaFim(pid, serie, r == pid ? estado : 0);
+    }).detach();
+  } catch (const std::system_error&) {
+    // No thread to spare: the child is reaped when someone asks about it.
+    const std::lock_guard trava(f.trava);
+    f.porPid[pid].vigiado = false;
+  }
+}
+
+}  // namespace
 
 ProgramaIniciado iniciaPrograma(const std::string& caminho,
                                 const std::vector<std::string>& argumentos) {
@@ -50,6 +116,7 @@ ProgramaIniciado iniciaPrograma(const std::string& caminho,
                                  environ);
   ::posix_spawnattr_destroy(&atributos);
   if (erro != 0) return {0, erro};
+  acompanha(pid);
   return {static_cast<int>(pid), 0};
 }
 
@@ -88,15 +155,23 @@ bool programaAtivo(int pid) { return estadoPrograma(pid) == EstadoPrograma::roda
 
 EstadoPrograma estadoPrograma(int pid) {
   if (pid <= 0) return EstadoPrograma::terminouBem;
-  int estado = 0;
-  pid_t r;
-  do {
-    r = ::waitpid(static_cast<pid_t>(pid), &estado, WNOHANG);
-  } while (r < 0 && errno == EINTR);
-  // 0: still running. The pid: it ended and is now reaped. An error: it is
-  // not our child any more (reaped before), so not running for us either.
-  if (r == 0) return EstadoPrograma::rodando;
-  if (r < 0) return EstadoPrograma::terminouBem;
+  Filhos& f = filhos();
+  const std::lock_guard trava(f.trava);
+  const auto it = f.porPid.find(static_cast<pid_t>(pid));
+  // Not started here, or its end told already: nothing is known against it.
+  if (it == f.porPid.end()) return EstadoPrograma::terminouBem;
+  Filho& filho = it->second;
+  if (!filho.terminou && !filho.vigiado) {
+    int estado = 0;
+    pid_t r;
+    do {
+      r = ::waitpid(static_cast<pid_t>(pid), &estado, WNOHANG);
+    } while (r < 0 && errno == EINTR);
+    if (r != 0) filho.terminou = true, filho.estado = r > 0 ? estado : 0;
+  }
+  if (!filho.terminou) return EstadoPrograma::rodando;
+  const int estado = filho.estado;
+  f.porPid.erase(it);
   return WIFEXITED(estado) && WEXITSTATUS(estado) == 0 ? EstadoPrograma::terminouBem : EstadoPrograma::falhou;
 }
 

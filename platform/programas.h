@@ -14,7 +14,9 @@ struct ProgramaIniciado {
 };
 
 // Starts the program at `caminho` (Windows-1252) with `argumentos`, in the
-// current directory and environment, and returns at once.
+// current directory and environment, and returns at once. The program is
+// reaped as soon as it ends, so that none stays behind as a defunct process;
+// how it ended is kept for estadoPrograma.
 ProgramaIniciado iniciaPrograma(const std::string& caminho,
                                 const std::vector<std::string>& argumentos = {});
 
@@ -28,14 +30,15 @@ ProgramaIniciado iniciaProgramaOuDiz(const std::string& caminho);
 // that go by more than one name.
 std::string localizaPrograma(const std::vector<std::string>& nomes);
 
-// The process a call above started still runs. One that ended is reaped
-// here, so it leaves nothing behind.
+// The process a call above started still runs. Any other pid (a process
+// this launcher did not start) reads as not running, and is never waited
+// for here: its own starter reaps it.
 bool programaAtivo(int pid);
 
 // The same, telling how a program that ended went: its exit code 0, or any
-// other end (a code, a signal). The end is told once, when the process is
-// reaped; after that, as for a process that is not ours, it reads as ended
-// well: nothing is known against it.
+// other end (a code, a signal). The end is told once; after that, as for a
+// process that is not ours, it reads as ended well: nothing is known
+// against it.
 enum class EstadoPrograma { rodando, terminouBem, falhou };
 EstadoPrograma estadoPrograma(int pid);
 

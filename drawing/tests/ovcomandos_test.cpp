@@ -100,8 +100,7 @@ TEST_F(Comandos, NumberFormatsAndWords) {
 TEST_F(Comandos, ReplayDrawsAndStopsAtTheBadLine) {
   for (const auto& c : dados::casos("comandos_execucao.txt")) {
     SCOPED_TRACE(c.nome);
-    reiniciaEstadoDesenho();
-    corPonto = 1;
+    reiniciaEstadoDesenho();  // the start: no mouse press yet
     std::string arquivo;  // with "\n", "\r", "\t" and "\s" (a blank) undone
     for (std::size_t i = 0; i < c.campos[0].size(); ++i) {
       const char e = c.campos[0][i] == '\\' ? c.campos[0][++i] : 0;

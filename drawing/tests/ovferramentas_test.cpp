@@ -126,7 +126,7 @@ TEST_F(Ferramentas, TecladoMoveOPonteiroEDesenha) {
     f.ponteiroX = ini[1], f.ponteiroY = ini[2];
     std::istringstream in(c.campos.at(1));
     for (std::string t; in >> t;)
-      f.tecla(teclas[nomes.find(t.back())], t[0] == '+', t[0] == '^');
+      f.tecla(teclas[nomes.find(t.back())], t[0] == '+', t[0] == '^', ini.size() < 4 || ini[3] != 0);
     EXPECT_EQ(pontosDe(tela), c.campos.at(2));
     EXPECT_EQ(std::vector<int>({f.ponteiroX, f.ponteiroY, janela.ponteiroX, janela.ponteiroY}),
               std::vector<int>({fim[0], fim[1], fim[0], fim[1]}));

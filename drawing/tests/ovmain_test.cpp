@@ -10,12 +10,14 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <sys/stat.h>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
+#include "dados.h"
 #include "ovajuda.h"
 #include "ovcomandos.h"
 #include "ovdialogos.h"
@@ -476,6 +478,16 @@ TEST_F(Janela, DesfazerBlocosEAjustes) {
   form->Origem1Click();
   EXPECT_EQ(form->imagemComposta().pixel(40, 100), 0xFFFFFF00u);
   EXPECT_EQ(form->imagemComposta().pixel(100, 20), 0xFFFFFF00u);
+  // So do a new paper size, alone, and a replayed origin.
+  const apoio::PastaTemporaria pasta;
+  pasta.grava("o.gbr", "ORIGEM 20 5\r\n");
+  mensagens.servico.respostasTexto = {"60 60", pasta.arquivo("o.gbr")};
+  form->Nmerodepontos1Click();
+  form->Carregaraes1Click();
+  const QImage img = form->imagemComposta();
+  EXPECT_EQ(std::vector<QRgb>({img.pixel(239, 10), img.pixel(479, 10), img.pixel(80, 10), img.pixel(40, 100)}),
+            std::vector<QRgb>({0xFF008000, branco, 0xFFFFFF00, prata}));
+  reiniciaComandos();
 }
 
 TEST_F(Janela, TextoBrailleEBrailizacaoPelosDialogos) {
@@ -554,6 +566,94 @@ TEST_F(Janela, TextoBrailleEBrailizacaoPelosDialogos) {
   servicoqt::defineMostraModal({});
   formTexto = nullptr, formBraille = nullptr, formBrailizar = nullptr;
   reiniciaComandos();
+}
+
+// A modal window opened by a press, or while a button is held, takes the
+// release: afterwards the area must know that no button is down.
+TEST_F(Janela, DepoisDeUmaJanelaModalNenhumBotaoFicaPressionado) {
+  TformTexto texto;
+  TformBraille braille;
+  formTexto = &texto, formBraille = &braille;
+  QPushButton* resposta = nullptr;  // the release lands in the dialog, then this is clicked
+  servicoqt::defineMostraModal([&](QDialog& d) { return QTest::mouseClick(resposta, Qt::LeftButton), d.result(); });
+  // Mode 3: a rectangle begun, and a key that brings up the notice.
+  const std::pair<int, QPushButton*> aberturas[] = {{11, texto.b_transcrever}, {11, texto.b_cancelar},
+                                                    {12, braille.b_transcrever}, {12, braille.b_cancelar},
+                                                    {3, nullptr}};
+  for (const auto& [modo, botao] : aberturas)
+    for (const int ferramenta : {2, 3, 1}) {  // freehand, rectangle, move the model
+      SCOPED_TRACE(::testing::Message() << "mode " << modo << ", then " << ferramenta);
+      tela.limpa();
+      modeloX = modeloY = 0;
+      form->escolheFerramenta(modo);
+      resposta = botao;
+      move(472, 40);  // dot 118
+      pressiona(472, 40);
+      if (botao == nullptr) {
+        mensagens.esperaOk();
+        QTest::keyClick(area(), Qt::Key_Right, Qt::ControlModifier);
+        QTest::mouseRelease(form->l_x, Qt::LeftButton);
+      }
+      form->escolheFerramenta(ferramenta);
+      if (ferramenta == 3) {  // the keys move the pointer; Enter: one dot there
+        for (int i = 0; i < 3; ++i) QTest::keyClick(area(), Qt::Key_Left);
+        QTest::keyClick(area(), Qt::Key_Return);
+        EXPECT_EQ(dados::pontosDe(tela), std::to_string(form->ferramentas.ponteiroX / 4) + ",10");
+      } else {
+        move(100, 100);
+        move(200, 160);
+        EXPECT_FALSE(telaTemPontos());
+      }
+      EXPECT_EQ(std::pair(modeloX, modeloY), std::pair(0, 0));
+      EXPECT_FALSE(form->ferramentas.desenhando);
+    }
+  // A release the area never saw: a move with no button ends the figure.
+  tela.limpa();
+  form->escolheFerramenta(4);
+  pressiona(40, 40);
+  QTest::mouseRelease(form->l_x, Qt::LeftButton);
+  move(80, 80);
+  QTest::keyClick(area(), Qt::Key_Return);  // one dot at the pointer, no line from 40, 40
+  EXPECT_EQ(dados::pontosDe(tela), "20,20");
+  servicoqt::defineMostraModal({});
+  formTexto = nullptr, formBraille = nullptr;
+}
+
+TEST_F(Janela, AtalhosEmQualquerPontoETeclasSoDaArea) {
+  form->resize(900, 700);  // dot 150 in view
+  for (int x = 10; x <= 12; ++x) tela.poe(x, 10, 1);
+  form->escolheFerramenta(0);
+  arrasta({40, 40, 52, 44, 52, 44});
+  move(600, 40);
+  // Modifier keys alone are no keys; the shortcuts act past dot 120 too.
+  for (Qt::Key k : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta, Qt::Key_Super_L}) {
+    QKeyEvent sozinha(QEvent::KeyPress, k, Qt::NoModifier);
+    QApplication::sendEvent(area(), &sozinha);
+  }
+  QTest::keyClick(area(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_FALSE(telaTemPontos());
+  QTest::keyClick(area(), Qt::Key_V, Qt::ControlModifier);
+  // Over the tool panel a key draws nothing: the pointer comes to the
+  // nearest dot, with the notice.
+  form->escolheFerramenta(2);
+  move(100, 100);
+  QTest::mouseMove(form->B_ponto, QPoint(20, 5));
+  mensagens.esperaOk();
+  QTest::keyClick(area(), Qt::Key_Insert);
+  EXPECT_EQ(mensagens.servico.registro.size(), 1u);
+  EXPECT_EQ(dados::pontosDe(tela), "10,10 11,10 12,10");
+  EXPECT_EQ(form->ferramentas.ponteiroX, 0);
+}
+
+TEST(JanelaBrailizar, SetasParaADireitaEParaCimaSobemOContraste) {
+  TformBrailizar brailizar;
+  brailizar.show();
+  brailizar.C_sobrepor->setFocus();
+  QTest::keyClick(brailizar.C_sobrepor, Qt::Key_Tab);  // the keys reach the bar
+  EXPECT_EQ(brailizar.focusWidget(), brailizar.S_contraste);
+  for (Qt::Key k : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down})
+    QTest::keyClick(brailizar.S_contraste, k);
+  EXPECT_EQ(brailizar.l_contraste->text(), "49");  // 50, 51, 52, 51, 50, 49
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ std::string pixelsDaCor(const QImage& img, QRgb cor, QRect area) {
 }
 
 // Each case: the settings and the selection, then the pixels of a colour in
-// a window of the overlay.
+// a window of the overlay; optionally a paper size drawn before.
 TEST(Grade, MolduraEixosESelecao) {
   for (const auto& c : dados::casos("grade.txt")) {
     SCOPED_TRACE(c.texto);
@@ -29,6 +29,10 @@ TEST(Grade, MolduraEixosESelecao) {
     papelX = v[0], papelY = v[1], origemX = v[2], origemY = v[3];
     selecao = {v[4], v[5], v[6], v[7]};
     QImage grade = imagemBranca();
+    if (c.campos.size() > 4) {  // over the overlay of another paper size
+      papelX = c.n(4)[0], papelY = c.n(4)[1];
+      desenhaGrade(grade, 2), papelX = v[0], papelY = v[1];
+    }
     desenhaGrade(grade, v[8]);
     const QRgb cor = c.campos.at(2) == "vermelho" ? 0xFFFF0000 : c.campos.at(2) == "verde" ? 0xFF008000 : 0xFFFFFF00;
     EXPECT_EQ(pixelsDaCor(grade, cor, QRect(janela[0], janela[1], janela[2], janela[3])), c.campos.at(3));

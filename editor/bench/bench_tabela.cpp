@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ void BM_insereTabela(benchmark::State& estado) {
   reiniciaVariaveis();
   tabelaImpressora = tabelaIdentidade();
   configuracao.arqTrab = plataforma::pastaTemporaria() + "bench_tabela.txt";
+  // Thirty columns of entries are wider than any Braille line: the table is
+  // laid out, not refused.
+  configuracao.maxCarac = std::numeric_limits<int>::max();
   const OpcoesTabela opcoes{static_cast<int>(estado.range(0)), EstiloMoldura::dupla,
                             EstiloSeparador::verticaisHorizontais};
   std::size_t linhas = 0;

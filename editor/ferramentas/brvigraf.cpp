@@ -159,8 +159,9 @@ void desenhaPagina(ImagemPontos& imagem, const std::vector<std::string>& linhas,
   long long i = indice < 0 ? 1 : indice;
   const long long total = static_cast<long long>(linhas.size());
   if (i >= total) return;
-  if (ehLinhaSeparadora(linhas[static_cast<std::size_t>(i)]) && --i < 0) return;
-  // The page starts after the nearest separator at or above i: two
+  // The page the preview's indicator names for line i: it starts after the
+  // nearest separator at or above i, so a selected separator (where the
+  // line of a page graphic begins) stands for the page after it. Two
   // separators in a row hold an empty page.
   while (i >= 0 && !ehLinhaSeparadora(linhas[static_cast<std::size_t>(i)])) --i;
   ++i;

@@ -43,9 +43,10 @@ struct ImagemPontos {
 };
 
 // Draws the page of draft line `indice` of `linhas` (a preview draft, in
-// printer-code bytes) into `imagem`, cleared first. Below 0 the index means
-// line 1; a separator means the page above it; past the end only the frame is
-// drawn. A graphic file that cannot be read ("Arquivo ... não achado") or that
+// printer-code bytes) into `imagem`, cleared first: the page the preview's
+// indicator names for that line. Below 0 the index means line 1; a
+// separator means the page after it, as the indicator counts it; past the
+// end only the frame is drawn. A graphic file that cannot be read ("Arquivo ... não achado") or that
 // overruns the page ("Gráfico fora dos limites") is told through the message
 // service; the rest of the page is drawn all the same.
 void desenhaPagina(ImagemPontos& imagem, const std::vector<std::string>& linhas, int indice,

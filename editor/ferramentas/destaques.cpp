@@ -75,20 +75,21 @@ bool centraLinhas(LinhasEditor& editor) {
   if (b != Botao::sim && b != Botao::nao) return false;
   const auto centra = b == Botao::sim ? centraFisico : centraLogico;
   const LinhaColuna inicio = editor.inicioSelecao(), fim = editor.fimSelecao();
+  // Centring acts on whole lines: a part of a line left out of the selection
+  // would stay beside its centred copy and be embossed twice. A selection
+  // dragged to the start of a line does not take that line.
+  const bool ateInicioDeLinha = fim.coluna == 0 && fim.linha > inicio.linha;
+  const int ultima = ateInicioDeLinha ? fim.linha - 1 : std::max(fim.linha, inicio.linha);
   EdicaoUnica edicao(editor);
-  if (inicio.linha == fim.linha && inicio.coluna == fim.coluna) {
-    // Centring only what lies after the caret would keep the line and add
-    // its centred copy: the whole line is replaced instead. A line past the
-    // end reads empty and centres to itself: nothing is written.
-    const std::string linha = editor.linha(inicio.linha), centrada = centra(linha);
-    if (centrada != linha) editor.defineLinha(inicio.linha, centrada);
-    editor.posicionaCursor({inicio.linha, static_cast<int>(centrada.size())});
-    return true;
+  std::string centrada;
+  for (int i = inicio.linha; i <= ultima; ++i) {
+    // A line past the end reads empty and centres to itself: nothing is
+    // written.
+    const std::string linha = editor.linha(i);
+    centrada = centra(linha);
+    if (centrada != linha) editor.defineLinha(i, centrada);
   }
-  const int ultima = fim.coluna == 0 && fim.linha > inicio.linha ? fim.linha - 1 : fim.linha;
-  std::string texto = inicio.coluna > 0 ? "\r\n" : "";
-  for (int i = inicio.linha; i <= ultima; ++i) texto += centra(editor.linha(i)) + "\r\n";
-  if (fim.coluna > 0) texto += "\r\n";
-  editor.substituiSelecao(texto);
+  editor.posicionaCursor(ateInicioDeLinha ? LinhaColuna{fim.linha, 0}
+                                          : LinhaColuna{ultima, static_cast<int>(centrada.size())});
   return true;
 }

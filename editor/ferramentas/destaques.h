@@ -56,10 +56,9 @@ std::string centraFisico(std::string_view linha);
 std::string centraLogico(std::string_view linha);
 
 // Asks whether the centring is physical (Yes), logical (No) or neither
-// (Cancel) and centres the selected lines. With nothing selected the caret's
-// line is replaced by its centred form. With a selection, the whole selected
-// lines are centred in its place, each on a line of its own: an unselected
-// start of the first line stays on a line before them, an unselected end of
-// the last line on a line after them, behind an empty line. The caret ends
-// after the centred text. True when the question was answered Yes or No.
+// (Cancel) and replaces each selected line, whole, by its centred form (the
+// caret's line when nothing is selected); a selection that starts or ends
+// inside a line takes that whole line. The caret ends at the start of the
+// line the selection ended on when it ended at its column 0, else at the end
+// of the last centred line. True when the question was answered Yes or No.
 bool centraLinhas(LinhasEditor& editor);

@@ -41,7 +41,8 @@ class TformConfTabela : public QDialog {
 
   // "Gerar": with no valid column count nothing happens and the window stays
   // open; else the table is made (nothing, after the translator's message,
-  // when a translation fails) and the window closes.
+  // when a translation fails, or after a warning when the table is wider
+  // than the Braille line) and the window closes.
   void b_gerarClick();
 };
 

@@ -9,6 +9,7 @@
 #include "brvars.h"
 #include "cp1252.h"
 #include "edicao.h"
+#include "mensagens.h"
 
 const MolduraQuadro& molduraQuadro(int tipo) {
   // The characters that give the same border cells under each code: the
@@ -88,6 +89,14 @@ bool criaQuadro(LinhasEditor& editor, int tipo) {
     celulas.push_back(static_cast<int>(braille.size()));
   }
   const int largura = *std::max_element(celulas.begin(), celulas.end());
+  // A box wider than the Braille line would come out cut across lines, its
+  // borders hyphenated: it is refused, with the text as it was.
+  if (largura + 6 > configuracao.maxCarac) {
+    plataforma::mostraAviso("O quadro ficaria com " + std::to_string(largura + 6) +
+                            " celas de largura e a linha Braille tem " + std::to_string(configuracao.maxCarac) +
+                            ". Nada foi alterado.");
+    return false;
+  }
 
   const EdicaoUnica edicao(editor);
   for (std::size_t k = 0; k < linhas.size(); ++k) {

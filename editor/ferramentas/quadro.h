@@ -37,5 +37,6 @@ std::string textoPedidoAjuda();
 // paragraphs are joined. All lines change in one edit. False when nothing was
 // drawn: a type outside 1..3, or the printer table or a line's translation
 // failed (they show their own message; a help text already put into an empty
-// line stays).
+// line stays), or the box with its frame is wider than the Braille line
+// (maxCarac; a warning gives both widths and the text stays as it was).
 bool criaQuadro(LinhasEditor& editor, int tipo);

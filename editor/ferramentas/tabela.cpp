@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 #include "brcodigo.h"
 #include "brgerador.h"
 #include "brvars.h"
+#include "mensagens.h"
 
 namespace {
 
@@ -51,18 +53,19 @@ std::string linhaTraco(const Traco& t, const std::vector<int>& larguras, EstiloS
   return r + celulas(t.direita);
 }
 
-// Cells of the translation of each line from `de` on, as one table reads
-// them: a line outside the document is empty, 0 cells, and never translated.
-// The widths and the rows share them, each line through the draft file once.
+// Each line from `de` on as one table reads it, its text and the cells of
+// its translation: a line outside the document, or after `ultima` (the last
+// line the table may take), is empty, 0 cells, and never translated. The
+// widths and the rows share them, each line through the draft file once.
 class CelulasLinhas {
  public:
-  CelulasLinhas(const LinhasEditor& e, int de) : editor_(e), de_(de) {}
+  CelulasLinhas(const LinhasEditor& e, int de, int ultima) : editor_(e), de_(de), ultima_(ultima) {}
 
   bool traduz(int ate) {
     std::string braille;
     for (int i = de_ + static_cast<int>(celulas_.size()); i <= ate; ++i) {
       int n = 0;
-      if (i >= 0 && i < editor_.numeroLinhas()) {
+      if (tomada(i)) {
         if (!traduzLinha(editor_.linha(i), braille)) return false;
         n = static_cast<int>(braille.size());
       }
@@ -71,14 +74,18 @@ class CelulasLinhas {
     return true;
   }
   int operator[](int i) const { return celulas_[static_cast<std::size_t>(i - de_)]; }
+  std::string texto(int i) const { return tomada(i) ? editor_.linha(i) : std::string(); }
 
  private:
+  bool tomada(int i) const { return i >= 0 && i <= ultima_ && i < editor_.numeroLinhas(); }
+
   const LinhasEditor& editor_;
   int de_;
+  int ultima_;
   std::vector<int> celulas_;
 };
 
-std::string linhaConteudo(const LinhasEditor& e, const CelulasLinhas& c, int b, const std::vector<int>& larguras,
+std::string linhaConteudo(const CelulasLinhas& c, int b, const std::vector<int>& larguras,
                           const OpcoesTabela& o) {
   const bool tracos = o.separador == EstiloSeparador::tracos;
   const char branco = celula("000000");
@@ -88,7 +95,7 @@ std::string linhaConteudo(const LinhasEditor& e, const CelulasLinhas& c, int b, 
   const int n = static_cast<int>(larguras.size());
   for (int i = 0; i < n; ++i) {
     const bool ultima = i == n - 1;
-    r += e.linha(b + i);
+    r += c.texto(b + i);
     if (tracos) r += branco;
     const int falta = larguras[static_cast<std::size_t>(i)] - c[b + i];
     if (falta > 0) r.append(static_cast<std::size_t>(falta), tracos && !ultima ? celula("010010") : branco);
@@ -104,6 +111,21 @@ std::string linhaConteudo(const LinhasEditor& e, const CelulasLinhas& c, int b, 
   // The dash leader already ends the last column in a blank.
   if (!tracos) r += branco;
   return r + celulas(o.moldura == EstiloMoldura::simples ? "000111" : "111111");
+}
+
+// The cells a line of the table takes in the draft: its edges, columns and
+// junctions as the lines above lay them out, and the blank it goes in after,
+// a cell of its own unless paragraphs are joined (it then only starts one).
+int larguraTabela(const std::vector<int>& larguras, const OpcoesTabela& o) {
+  const bool tracos = o.separador == EstiloSeparador::tracos;
+  int r = configuracao.autoJunta ? 0 : 1;
+  for (const int l : larguras) r += l;
+  r += static_cast<int>(larguras.size() - 1) * (tracos ? 4 : comVerticais(o.separador) ? 3 : 2);
+  // The dash leader ends the last column in a blank; a frame adds its two
+  // edges, of which the right one then takes only one cell.
+  if (tracos) ++r;
+  if (o.moldura != EstiloMoldura::sem) r += tracos ? 3 : 4;
+  return r;
 }
 
 }  // namespace
@@ -129,18 +151,34 @@ bool linhasTabela(const LinhasEditor& editor, const OpcoesTabela& o, std::vector
   linhas.clear();
   const int n = std::clamp(o.colunas, 1, maxColunasTabela);
   const int s = editor.inicioSelecao().linha;
-  const int e = editor.fimSelecao().linha;
+  const LinhaColuna fim = editor.fimSelecao();
+  const int e = fim.linha;
+  // Whole lines are selected by dragging to column 0 of the next line: that
+  // line is not taken, neither for the widths nor in a row. A selection that
+  // ends inside line e takes it for the widths.
+  const bool ateInicioDeLinha = fim.coluna == 0 && e > s;
+  const int ultimaSelecionada = ateInicioDeLinha ? e - 1 : e;
   // Rows start at s, s + n, ... while they start before e; the last one may
-  // reach past e, even past the document's end.
+  // reach past e, even past the document's end, and what it holds past the
+  // last line taken is empty.
   const int ultimaLinha = s < e ? s + (e - s + n - 1) / n * n - 1 : e;
-  CelulasLinhas c(editor, s);
+  CelulasLinhas c(editor, s, ateInicioDeLinha ? ultimaSelecionada : std::numeric_limits<int>::max());
   if (!c.traduz(std::max(e, ultimaLinha))) return false;
 
-  // The widths count every selected line, the end line too.
   std::vector<int> larguras(static_cast<std::size_t>(n), 1);
-  for (int i = s; i <= e; ++i) {
+  for (int i = s; i <= ultimaSelecionada; ++i) {
     int& l = larguras[static_cast<std::size_t>((i - s) % n)];
     l = std::max(l, c[i]);
+  }
+
+  // A table wider than the Braille line would come out cut across lines,
+  // its rules hyphenated: it is refused, with the text as it was.
+  const int largura = larguraTabela(larguras, o);
+  if (largura > configuracao.maxCarac) {
+    plataforma::mostraAviso("A tabela ficaria com " + std::to_string(largura) +
+                            " celas de largura e a linha Braille tem " + std::to_string(configuracao.maxCarac) +
+                            ". Nada foi alterado.");
+    return false;
   }
 
   const bool simples = o.moldura == EstiloMoldura::simples;
@@ -152,7 +190,7 @@ bool linhasTabela(const LinhasEditor& editor, const OpcoesTabela& o, std::vector
       o.moldura == EstiloMoldura::sem ? divisoriaSem : simples ? divisoriaSimples : divisoriaDupla;
   for (int b = s; b < e; b += n) {
     if (b > s && divisorias) linhas.push_back(linhaTraco(divisoria, larguras, o.separador));
-    linhas.push_back(linhaConteudo(editor, c, b, larguras, o));
+    linhas.push_back(linhaConteudo(c, b, larguras, o));
   }
   if (o.moldura != EstiloMoldura::sem)
     linhas.push_back(linhaTraco(simples ? inferiorSimples : inferiorDupla, larguras, o.separador));

@@ -41,12 +41,15 @@ int leNumeroColunas(std::string_view texto);
 unsigned char pontosParaCaractere(std::string_view pontos);
 
 // The table's lines, top to bottom, for the editor's selection (without the
-// blank that starts each line in the document). False, with nothing made,
-// when a translation failed (after the translator's own message).
+// blank that starts each line in the document); a selection that ends at
+// column 0 of a line leaves that line out of the widths and the rows. False, with nothing made,
+// when a translation failed (after the translator's own message) or when the
+// table is wider than the Braille line, maxCarac (after a warning that gives
+// both widths).
 bool linhasTabela(const LinhasEditor& editor, const OpcoesTabela& opcoes, std::vector<std::string>& linhas);
 
 // "Gerar": the table inserted as one edit at the selection's start line, as
 // an empty line, each table line after one blank, and an empty line; the
 // caret stays at the selection's start, now below the table. False, with the
-// document untouched, when a translation failed.
+// document and the selection untouched, when no table was made.
 bool insereTabela(LinhasEditor& editor, const OpcoesTabela& opcoes);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "apoio_testes.h"
 #include "braillequt.h"
@@ -178,6 +180,38 @@ TEST_F(JanelaPrincipal, coladoComCrLfNaoCriaLinhasVazias) {
   EXPECT_EQ(janela->linhasDocumento(), (Linhas{"um", "dois", "três"_cp}));
 }
 
+// Only a key that typed, deleted or pasted text breaks the long line at the
+// margin; a move, a modifier or a shortcut leaves it whole. Each row presses
+// one key with the caret at column 12 of a 14-character line.
+TEST_F(JanelaPrincipal, soODigitadoQuebraALinha) {
+  configuracao.maxCol = 10;
+  QApplication::clipboard()->setText(QStringLiteral("x"));
+  const Linhas inteira{"aaaa bbbb cccc"};
+  for (const auto& [tecla, mod, depois] : std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, Linhas>>{
+           {Qt::Key_End, {}, inteira},
+           {Qt::Key_Right, Qt::ShiftModifier, inteira},
+           {Qt::Key_Shift, {}, inteira},
+           {Qt::Key_C, Qt::ControlModifier, inteira},
+           {Qt::Key_Z, Qt::ControlModifier, inteira},
+           {Qt::Key_D, {}, {"aaaa bbbb ", "ccdcc"}},
+           {Qt::Key_Backspace, {}, {"aaaa bbbb ", "ccc"}},
+           {Qt::Key_Delete, {}, {"aaaa bbbb ", "ccc"}},
+           {Qt::Key_V, Qt::ControlModifier, {"aaaa bbbb ", "ccxcc"}}}) {
+    SCOPED_TRACE(QKeySequence(static_cast<int>(mod) | tecla).toString().toStdString());
+    janela->carregaLinhas(inteira);
+    janela->irParaLinhaColuna(0, 12);
+    QTest::keyClick(janela->RichEdit1, tecla, mod);
+    EXPECT_EQ(janela->linhasDocumento(), depois);
+  }
+  // Undoing a typed break gives the line back whole, also after Ctrl and Z
+  // are released.
+  janela->carregaLinhas({});
+  QTest::keyClicks(janela->RichEdit1, "aaaa bbbb ");
+  ASSERT_EQ(janela->linhasDocumento(), (Linhas{"aaaa ", "bbbb "}));
+  QTest::keyClick(janela->RichEdit1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(janela->linhasDocumento(), Linhas{"aaaa bbbb "});
+}
+
 TEST_F(JanelaPrincipal, limiteValeParaDigitarNaoParaCarregar) {
   janela->FormActivate();
   const std::string grande(TformPrincipal::limiteTextoEditor + 10, 'x');
@@ -276,7 +310,7 @@ TEST_F(JanelaPrincipal, ProgramasEArquivosForaDoDocumento) {
   ::unsetenv("TMPDIR");
   const auto textos = mensagens.servico.textos();
   EXPECT_EQ(textos[0], "Não foi possível iniciar o programa "_cp + configuracao.selvra);
-  EXPECT_EQ(std::count(textos.begin(), textos.end(), std::string(mensagemWordInativo)), 1);
+  EXPECT_EQ(std::count(textos.begin(), textos.end(), mensagemWordInativoArquivo(abertos[0])), 1);
   EXPECT_EQ(std::count(textos.begin(), textos.end(), "Não foi possível abrir o arquivo "_cp + abertos[1]), 1);
 }
 
@@ -676,6 +710,41 @@ TEST_F(Programa, conferirEGraficoDaVisualizacaoDoExemplo) {
   EXPECT_EQ(formVisualGraf->linhaInicialVisualGraf, FormVisual->linhaSelecionada());
   EXPECT_GT(FormVisual->linhaSelecionada(), static_cast<int>(grafico));
   servicoqt::defineMostraModal({});
+}
+
+// Interpoint, a page graphic after an even page: the graphic's line begins
+// with the separator that ends page 2, and the preview stands there naming
+// page 3. The view shows that page, and Page Down and Up step from it.
+TEST_F(Programa, paginaEmPontosEAQueAVisualizacaoIndica) {
+  windows.gravaIni("[LUMAREL]\r\nfrenteVerso=S\r\nambCode2=" +
+                   plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") + "\r\n");
+  criaJanelas({QStringLiteral("lumarel")});
+  configuracao.arqTrab = pasta.arquivo("rascunho.txt");
+  formPrincipal->carregaLinhas({"um", "<P>", "dois", "", "<G " + plataforma::juntaCaminho(pastaDados(), "casa.grb") + ">", "tres"});
+  formPrincipal->irParaLinhaColuna(4, 0);
+  formPrincipal->Visualizar1Click();
+  const auto& linhas = FormVisual->visual.linhas;
+  ASSERT_TRUE(ehLinhaSeparadora(linhas.at(static_cast<std::size_t>(FormVisual->linhaSelecionada()))));
+  EXPECT_TRUE(ehDiretivaGrafico(linhas.at(static_cast<std::size_t>(FormVisual->visual.irParaPagina(3)) + 1)));
+  // The indicator names page p, and the view shows the page that starts there.
+  const auto confere = [&](int p) {
+    FormVisual->atualizaPagLin();
+    EXPECT_TRUE(textoqt::deQString(FormVisual->b_pagLin->text()).starts_with("&Pág: "_cp + std::to_string(p) + " "));
+    ImagemPontos im;
+    ::desenhaPagina(im, linhas, FormVisual->visual.irParaPagina(p), FormVisual->visual.estado);
+    EXPECT_EQ(formVisualGraf->imagem,
+              QImage(reinterpret_cast<const uchar*>(im.pixels.data()), im.largura, im.altura, QImage::Format_RGB32))
+        << p;
+  };
+  QKeyEvent pgDn(QEvent::KeyRelease, Qt::Key_PageDown, Qt::NoModifier), pgUp(QEvent::KeyRelease, Qt::Key_PageUp, Qt::NoModifier);
+  FormVisual->Grafico1->trigger();
+  confere(3);
+  formVisualGraf->FormKeyUp(&pgDn);
+  confere(5);
+  formVisualGraf->FormKeyUp(&pgUp);
+  confere(3);
+  formVisualGraf->FormKeyUp(&pgUp);
+  confere(2);
 }
 
 // Six keys type a cell through the clipboard; Enter reaches the editor after

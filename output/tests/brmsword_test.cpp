@@ -76,7 +76,8 @@ TEST(BrailleNoWord, ArquivoNovoAbertoSemEsperar) {
   ::setenv("TMPDIR", pasta.arquivo("falta").c_str(), 1);
   EXPECT_FALSE(brailleNoWord());
   EXPECT_EQ(mensagens.servico.textos(),
-            (std::vector<std::string>{std::string(mensagemWordInativo),
+            (std::vector<std::string>{mensagemWordInativo + "\nO Braille foi gravado no arquivo "_cp + abertos[1] +
+                                          "; abra-o em um processador de textos.",
                                       "Erro ao gravar "_cp + pasta.arquivo("falta") + "/braille-XXXXXX.rtf"}));
   plataforma::defineAbridor({});
   if (antes) ::setenv("TMPDIR", tmpAntes.c_str(), 1); else ::unsetenv("TMPDIR");

@@ -98,6 +98,7 @@ TEST(EscritorSeguro, FailureSaysWhyAndKeepsTheOldText) {
     int simulado;   // errno of a refused temporary file
     rlim_t limite;  // a full disk after this many bytes (0: none)
     std::string motivo;
+    mode_t modo = 0644;  // of doc.txt
   } casos[] = {
       {"caminho que é uma pasta", "pasta", true, 0, 0, "é uma pasta"_cp},
       {"pasta recusa e não se grava no lugar", "doc.txt", false, EACCES, 0, "permissão negada"_cp},
@@ -106,6 +107,10 @@ TEST(EscritorSeguro, FailureSaysWhyAndKeepsTheOldText) {
       {"no lugar, repõe o antigo", "doc.txt", true, EPERM, 16, "arquivo grande demais"},
       {"no lugar, nem o antigo cabe", "doc.txt", true, EROFS, 8,
        "arquivo grande demais; o texto anterior não pôde ser reposto"_cp},
+      // Protected by its mode bits: refused even for root, and never written in place.
+      {"somente leitura", "doc.txt", false, 0, 0, "permissão negada"_cp, 0444},
+      {"somente leitura, no lugar", "doc.txt", true, EACCES, 0, "permissão negada"_cp, 0440},
+      {"só o grupo escreve", "doc.txt", true, 0, 0, "permissão negada"_cp, 0020},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -113,6 +118,7 @@ TEST(EscritorSeguro, FailureSaysWhyAndKeepsTheOldText) {
     pasta.grava("doc.txt", "texto velho\r\n");
     pasta.grava("doc.txt.bak", "backup velho\r\n");
     std::filesystem::create_directory(pasta.arquivo("pasta"));
+    ASSERT_EQ(::chmod(pasta.arquivo("doc.txt").c_str(), c.modo), 0);
     const auto antes = apoio::retratoPasta(pasta.caminho());
     const std::string nome = pasta.arquivo(c.arquivo);
     const ResultadoGravacao r = apoio::comFalhas(c.simulado, c.limite, [&] {

@@ -5,6 +5,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "apoio_testes.h"
 #include "cp1252.h"
@@ -55,6 +57,25 @@ TEST(Programas, EstadoDizComoTerminou) {
     }));
     EXPECT_EQ(e, fim) << codigo;
   }
+}
+
+// What the launcher started is reaped as soon as it ends, unasked, its end
+// still told; a child it did not start is neither reaped nor waited for.
+TEST(Programas, ColheSoOQueIniciou) {
+  apoio::PastaTemporaria pasta;
+  pasta.grava("sai", "#!/bin/sh\nexit 3\n");
+  ::chmod(pasta.arquivo("sai").c_str(), 0755);
+  const pid_t proprio = ::fork();
+  if (proprio == 0) ::_exit(7);
+  const auto p = plataforma::iniciaPrograma(pasta.arquivo("sai"));
+  ASSERT_TRUE(p);
+  siginfo_t info{};
+  EXPECT_TRUE(apoio::ate([&] { return ::waitid(P_PID, p.pid, &info, WEXITED | WNOHANG | WNOWAIT) < 0 && errno == ECHILD; }));
+  EXPECT_EQ(plataforma::estadoPrograma(p.pid), plataforma::EstadoPrograma::falhou);
+  EXPECT_FALSE(plataforma::programaAtivo(proprio));
+  int estado = 0;
+  EXPECT_EQ(::waitpid(proprio, &estado, 0), proprio);
+  EXPECT_EQ(WEXITSTATUS(estado), 7);
 }
 
 TEST(Programas, LocalizaNoPath) {

@@ -32,18 +32,24 @@ struct LinhasContadas : LinhasMemoria {
   void insereLinha(int i, const std::string& t) override { foraDeEdicao += !aberta, LinhasMemoria::insereLinha(i, t); }
 };
 
-// A box is drawn in one edit.
+// A box is drawn in one edit; one too wide for the Braille line is refused
+// with a warning.
 TEST_F(Quadro, EmolduraAsLinhasSelecionadas) {
   for (const auto& c : casos::le("criaQuadro.tsv")) {
     SCOPED_TRACE(c);
+    mensagens.servico.limpa();
     configuracao.brailleAntigo = c[1] == "antigo";
     configuracao.autoJunta = c[2] == "S";
+    configuracao.maxCarac = c.talvez(10).value_or(36);
+    if (c[11] != "-") mensagens.esperaOk();
     LinhasContadas doc(c[4] == "-" ? Linhas{} : c.linhas(4));
     doc.seleciona(c.n(5), c.n(6), c.n(7), c.n(8));
     const Linhas antes = doc.linhas;
     const bool desenhado = criaQuadro(doc, c.n(3));
     EXPECT_EQ(doc.linhas, c.linhas(9));
     EXPECT_EQ(std::tuple(desenhado, doc.edicoes, doc.foraDeEdicao), std::tuple(doc.linhas != antes, desenhado, 0));
+    EXPECT_EQ(mensagens.servico.textos(), c[11] == "-" ? Linhas{} : Linhas{c[11]});
+    for (const auto& r : mensagens.servico.registro) EXPECT_EQ(r.tipo, plataforma::TipoMensagem::aviso);
   }
 }
 

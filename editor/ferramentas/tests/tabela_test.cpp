@@ -18,20 +18,29 @@ class Tabela : public apoio::TesteTraducao {};
 
 // Each case: the code, the column count, the frame and separator styles, the
 // document ("-" none) and its selection "l1 c1 l2 c2", then the document
-// after "Gerar" and the caret "l c".
+// after "Gerar" and the caret "l c"; the Braille line's width, whether
+// paragraphs are joined and the warning of a table too wide for it.
 TEST_F(Tabela, InsereTabela) {
   for (const auto& c : casos::le("insereTabela.tsv")) {
     SCOPED_TRACE(c);
+    mensagens.servico.limpa();
     configuracao.brailleAntigo = c[1] == "old";
+    configuracao.maxCarac = c.talvez(9).value_or(36);
+    configuracao.autoJunta = c[10] == "S";
+    const bool recusada = c[11] != "-";
+    if (recusada) mensagens.esperaOk();
     LinhasMemoria d(c[5] == "-" ? Linhas{} : c.linhas(5));
     std::istringstream posicoes(c[6] + " " + c[8]);
     LinhaColuna cursor;
     posicoes >> d.inicio.linha >> d.inicio.coluna >> d.fim.linha >> d.fim.coluna >> cursor.linha >> cursor.coluna;
-    ASSERT_TRUE(insereTabela(d, {c.n(2), static_cast<EstiloMoldura>(c.n(3)), static_cast<EstiloSeparador>(c.n(4))}));
+    const std::pair selecao(d.inicio, d.fim);
+    EXPECT_EQ(insereTabela(d, {c.n(2), static_cast<EstiloMoldura>(c.n(3)), static_cast<EstiloSeparador>(c.n(4))}),
+              !recusada);
     EXPECT_EQ(d.linhas, c.linhas(7));
-    EXPECT_EQ(std::pair(d.inicio, d.fim), std::pair(cursor, cursor));
+    EXPECT_EQ(std::pair(d.inicio, d.fim), recusada ? selecao : std::pair(cursor, cursor));
+    EXPECT_EQ(mensagens.servico.textos(), recusada ? Linhas{c[11]} : Linhas{});
+    for (const auto& r : mensagens.servico.registro) EXPECT_EQ(r.tipo, plataforma::TipoMensagem::aviso);
   }
-  EXPECT_TRUE(mensagens.servico.registro.empty());
 }
 
 TEST(TabelaColunas, LeNumeroColunas) {
