@@ -165,4 +165,40 @@ TEST_F(OrtografiaPrincipal, VerificacaoNoEditor) {
   EXPECT_EQ(janela->RichEdit1->textCursor().blockNumber(), 2);
 }
 
+// Enter, the key a transcriber presses to go on, never deletes the word:
+// with the box empty it leaves the word, once something is typed it takes
+// that. A click on "Substituir" with the box empty still deletes the word.
+TEST_F(OrtografiaPrincipal, EnterNaSubstituicao) {
+  const struct {
+    const char* nome;
+    const char* digitado;
+    bool clicaSubstituir;
+    std::string linha;
+  } casos[] = {
+      {"Enter with the box empty", "", false, "cas, canto."},
+      {"Enter after typing", "casa", false, "casa, canto."},
+      {"Substituir with the box empty", "", true, ", canto."},
+  };
+  janela->show();
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    janela->carregaLinhas({"cas, canto."});
+    janela->irParaLinhaColuna(0, 0);
+    servicoqt::defineMostraModal([&](QDialog&) {
+      formSubst->show();
+      QLineEdit* caixa = formSubst->ComboBox1->lineEdit();
+      QTest::keyClicks(caixa, c.digitado);
+      if (c.clicaSubstituir)
+        formSubst->Button1->click();
+      else
+        QTest::keyClick(caixa, Qt::Key_Return);
+      EXPECT_FALSE(formSubst->isVisible());
+      return 0;
+    });
+    QApplication::setActiveWindow(janela);
+    janela->Verificarerro1->trigger();
+    EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{c.linha});
+  }
+}
+
 }  // namespace
