@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTextBlock>
 #include <filesystem>
@@ -199,6 +200,25 @@ TEST_F(OrtografiaPrincipal, EnterNaSubstituicao) {
     janela->Verificarerro1->trigger();
     EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{c.linha});
   }
+}
+
+// The load's notice holds nothing up: the command returns while it shows,
+// the editor keeps the keys, and it goes by itself when its time is up.
+TEST_F(OrtografiaPrincipal, AvisoNaoPrendeAJanela) {
+  formQuickMessage->duracao = 300;
+  janela->show();
+  janela->RichEdit1->setFocus();
+  QApplication::setActiveWindow(janela);
+  QElapsedTimer relogio;
+  relogio.start();
+  janela->Carregardicionrio1->trigger();
+  EXPECT_LT(relogio.elapsed(), 300);
+  EXPECT_TRUE(formQuickMessage->isVisible());
+  QTest::keyClicks(janela->RichEdit1, "abc");
+  EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{"abc"});
+  while (formQuickMessage->isVisible() && relogio.elapsed() < 5000) QTest::qWait(10);
+  EXPECT_FALSE(formQuickMessage->isVisible());
+  EXPECT_GE(relogio.elapsed(), 280);  // a coarse timer may end up to 5% early
 }
 
 }  // namespace
