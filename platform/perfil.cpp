@@ -112,6 +112,15 @@ std::string lePerfil(std::string_view secao, std::string_view chave, std::string
 
 namespace {
 
+// Ends the text's last line, so that a line written after it stays a line
+// of its own. A last line that ends in a lone CR already ends for the
+// reader (a CR LF cut short): it gets only the LF. Another CR LF there
+// would leave the CR in the value before it for every later read.
+void terminaUltimaLinha(std::string& texto) {
+  if (texto.empty() || texto.back() == '\n') return;
+  texto += texto.back() == '\r' ? "\n" : "\r\n";
+}
+
 // The file's text with one key set, every other byte kept.
 std::string comChave(const std::string& conteudo, std::string_view secao, std::string_view chave,
                      std::string_view valor) {
@@ -126,11 +135,11 @@ std::string comChave(const std::string& conteudo, std::string_view secao, std::s
     novo = conteudo.substr(0, l.linhaChave->inicio) + linhaNova + conteudo.substr(fim);
   } else if (l.temSecao) {
     std::string antes = conteudo.substr(0, l.fimSecao);
-    if (!antes.empty() && antes.back() != '\n') antes += "\r\n";
+    terminaUltimaLinha(antes);
     novo = antes + linhaNova + "\r\n" + conteudo.substr(l.fimSecao);
   } else {
     novo = conteudo;
-    if (!novo.empty() && novo.back() != '\n') novo += "\r\n";
+    terminaUltimaLinha(novo);
     if (!novo.empty()) novo += "\r\n";
     novo += '[';
     novo += secao;

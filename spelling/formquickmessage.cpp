@@ -1,10 +1,9 @@
 #include "formquickmessage.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QThread>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "cp1252.h"
 #include "textoqt.h"
@@ -15,6 +14,11 @@ TformQuickMessage::TformQuickMessage(QWidget* pai)
     : QDialog(pai, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(textoqt::paraQString("Informação"_cp));
   setFixedSize(320, 80);
+  // The keys typed while it shows belong to the window below.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  fim_.setSingleShot(true);
+  connect(&fim_, &QTimer::timeout, this, &QWidget::hide);
   Label1 = new QLabel(this);
   Label1->setTextFormat(Qt::PlainText);
   Label1->setAlignment(Qt::AlignCenter);
@@ -28,8 +32,5 @@ void TformQuickMessage::mostraMensagem(const std::string& texto) {
   Label1->setText(textoqt::paraQString(texto));
   show();
   raise();
-  // Painting only: nothing the user does runs while the notice waits.
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  if (duracao > 0) QThread::msleep(static_cast<unsigned long>(duracao));
-  hide();
+  fim_.start(std::max(0, duracao));
 }

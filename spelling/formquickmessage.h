@@ -1,9 +1,11 @@
 // "Informação": a notice that shows for two seconds and goes by itself. No
-// border icons; centred on the desktop.
+// border icons; centred on the desktop. The program goes on while it shows:
+// the notice takes neither the focus nor a key.
 #pragma once
 
 #include <QDialog>
 #include <QLabel>
+#include <QTimer>
 #include <string>
 
 class TformQuickMessage : public QDialog {
@@ -14,8 +16,12 @@ class TformQuickMessage : public QDialog {
   // How long the notice shows, in milliseconds (tests make it shorter).
   int duracao = 2000;
 
-  // Shows `texto`, lets it paint, waits, hides. The program waits with it.
+  // Shows `texto` and returns at once; the notice hides when its time is
+  // up (a new notice starts the time again).
   void mostraMensagem(const std::string& texto);
+
+ private:
+  QTimer fim_;
 };
 
 extern TformQuickMessage* formQuickMessage;

@@ -36,7 +36,6 @@ TformSubst::TformSubst(QWidget* pai) : QDialog(pai) {
   Label2->setBuddy(ComboBox1);
   Button1 = new QPushButton(QStringLiteral("Substituir"), this);
   Button2 = new QPushButton(QStringLiteral("Deixar"), this);
-  Button1->setDefault(true);
 
   auto* grade = new QGridLayout;
   grade->addWidget(Label1, 0, 0);
@@ -54,6 +53,14 @@ TformSubst::TformSubst(QWidget* pai) : QDialog(pai) {
 
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(ComboBox1, &QComboBox::editTextChanged, this, [this] { escolheBotaoPadrao(); });
+  escolheBotaoPadrao();
+}
+
+void TformSubst::escolheBotaoPadrao() {
+  const bool vazio = ComboBox1->currentText().isEmpty();
+  Button1->setDefault(!vazio);
+  Button2->setDefault(vazio);
 }
 
 void TformSubst::FormActivate() {
@@ -67,6 +74,7 @@ void TformSubst::FormActivate() {
   // The suggestions wait in the list; the box starts empty.
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->clearEditText();
+  escolheBotaoPadrao();
 }
 
 void TformSubst::Button1Click() {

@@ -1,7 +1,9 @@
 // "Substituição de palavra": the word the check stopped at, its context, and
 // the dictionary's suggestions in an editable list; "Substituir" takes what
 // the list shows (what the user picked or typed), "Deixar" keeps the word.
-// Shown modally; the choice is left in palavraEscolhida (brortog.h).
+// Enter presses "Deixar" while the box is empty, so that the key that goes
+// on never deletes the word. Shown modally; the choice is left in
+// palavraEscolhida (brortog.h).
 #pragma once
 
 #include <QComboBox>
@@ -27,6 +29,10 @@ class TformSubst : public QDialog {
   void FormActivate();
   void Button1Click();
   void Button2Click();
+
+ private:
+  // "Deixar" is the default button while the box is empty, else "Substituir".
+  void escolheBotaoPadrao();
 };
 
 extern TformSubst* formSubst;

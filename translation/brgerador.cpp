@@ -286,10 +286,11 @@ bool comandoPaginaOriginal(const std::string& linha) {
   return true;
 }
 
-// A document line as the pass sees it: tabs expanded, centring decided,
-// blanks cleaned.
+// A document line as the pass sees it: tabs and no-break spaces made
+// blanks, centring decided, blanks cleaned.
 void preparaLinha(std::string& linha) {
   expandeTabs(linha);
+  trocaEspacosInquebraveis(linha);
   centrando = juntando && linha.size() > 10 && linha.find_first_not_of(branco) >= 10;
   limpaBrancos(linha);
 }
@@ -552,7 +553,10 @@ bool traduzLinha(std::string_view linha, std::string& saida) {
   larguraUtil = 254;
   linhasPorPagina = INT_MAX;
 
-  acrescentaTexto(std::string(linha));
+  // A no-break space is a blank here too, also where the line begins.
+  std::string texto(linha);
+  trocaEspacosInquebraveis(texto);
+  acrescentaTexto(std::move(texto));
   if (!bufferParagrafo.empty()) acrescentaTexto(std::string());
 
   std::vector<std::string> lidas;

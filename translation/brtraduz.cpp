@@ -7,6 +7,10 @@
 #include "brvars.h"
 
 namespace {
+// Texts copied from web pages indent and separate words with it. Braille
+// has no such cell: it is a blank there, and lines may break at it.
+constexpr char espacoInquebravel = '\xA0';
+
 // Until a pass sets it, the width is that of a line of the default settings.
 int larguraInicial() { return TConfiguracao{}.maxCarac; }
 }  // namespace
@@ -20,6 +24,12 @@ void traduzTexto(std::string_view texto, std::string& resultado) {
     if (texto.data() != resultado.data() || texto.size() != resultado.size())
       resultado.assign(texto.data(), texto.size());
     return;
+  }
+  std::string semInquebraveis;
+  if (texto.find(espacoInquebravel) != std::string_view::npos) {
+    semInquebraveis.assign(texto.data(), texto.size());
+    trocaEspacosInquebraveis(semInquebraveis);
+    texto = semInquebraveis;
   }
   if (configuracao.brailleAntigo)
     traduzAntigo(texto, resultado);
@@ -41,6 +51,10 @@ void expandeTabs(std::string& texto) {
       r.push_back(c);
   }
   texto = std::move(r);
+}
+
+void trocaEspacosInquebraveis(std::string& texto) {
+  std::replace(texto.begin(), texto.end(), espacoInquebravel, ' ');
 }
 
 void reiniciaTraducaoTexto() {

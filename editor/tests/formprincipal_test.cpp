@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
@@ -564,13 +567,24 @@ TEST_F(Programa, janelasCriadasNaOrdemCadaUmaComSuaSecao) {
 
 TEST_F(Programa, inicioInstalaTodosOsServicos) {
   windows.gravaIni("[LUMAREL]\r\nambCode2=" + plataforma::juntaCaminho(pastaDados(), "ambcode2.cfg") + "\r\n");
-  InicioPrograma inicio({QStringLiteral("lumarel")});
-  EXPECT_NE(dynamic_cast<ServicoMensagensQt*>(&plataforma::servicoMensagens()), nullptr);
-  EXPECT_NE(dynamic_cast<SuperficieQt*>(criaSuperficie().get()), nullptr);
-  // Qt's own buttons speak Portuguese, whatever the desktop's language.
-  QMessageBox caixa(QMessageBox::NoIcon, {}, {}, QMessageBox::Cancel | QMessageBox::No);
-  EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
-  EXPECT_EQ(caixa.button(QMessageBox::No)->text(), QStringLiteral(u"&N\u00E3o"));
+  // A desktop in English.
+  const QLocale doSistema;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const auto tipoTexto = [] { return QMimeDatabase().mimeTypeForName(QStringLiteral("text/plain")).comment(); };
+  const QString tipoTextoIngles = tipoTexto();
+  {
+    InicioPrograma inicio({QStringLiteral("lumarel")});
+    EXPECT_NE(dynamic_cast<ServicoMensagensQt*>(&plataforma::servicoMensagens()), nullptr);
+    EXPECT_NE(dynamic_cast<SuperficieQt*>(criaSuperficie().get()), nullptr);
+    // Qt's own buttons speak Portuguese, whatever the desktop's language.
+    QMessageBox caixa(QMessageBox::NoIcon, {}, {}, QMessageBox::Cancel | QMessageBox::No);
+    EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
+    EXPECT_EQ(caixa.button(QMessageBox::No)->text(), QStringLiteral(u"&N\u00E3o"));
+    // So do the kinds of entry in the file dialogs: folders and types of file.
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QString::fromStdString(pasta.caminho()))).toStdString(), "Pasta");
+    EXPECT_NE(tipoTexto().toStdString(), tipoTextoIngles.toStdString());
+  }
+  QLocale::setDefault(doSistema);
 }
 
 TEST_F(Programa, exemploImpressoEmBrailleDoEditorNumArquivo) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTextBlock>
 #include <filesystem>
@@ -163,6 +164,61 @@ TEST_F(OrtografiaPrincipal, VerificacaoNoEditor) {
   janela->Verificarerro1->trigger();
   EXPECT_EQ(mensagens.servico.textos(), std::vector<std::string>{"Fim do Texto"});
   EXPECT_EQ(janela->RichEdit1->textCursor().blockNumber(), 2);
+}
+
+// Enter, the key a transcriber presses to go on, never deletes the word:
+// with the box empty it leaves the word, once something is typed it takes
+// that. A click on "Substituir" with the box empty still deletes the word.
+TEST_F(OrtografiaPrincipal, EnterNaSubstituicao) {
+  const struct {
+    const char* nome;
+    const char* digitado;
+    bool clicaSubstituir;
+    std::string linha;
+  } casos[] = {
+      {"Enter with the box empty", "", false, "cas, canto."},
+      {"Enter after typing", "casa", false, "casa, canto."},
+      {"Substituir with the box empty", "", true, ", canto."},
+  };
+  janela->show();
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    janela->carregaLinhas({"cas, canto."});
+    janela->irParaLinhaColuna(0, 0);
+    servicoqt::defineMostraModal([&](QDialog&) {
+      formSubst->show();
+      QLineEdit* caixa = formSubst->ComboBox1->lineEdit();
+      QTest::keyClicks(caixa, c.digitado);
+      if (c.clicaSubstituir)
+        formSubst->Button1->click();
+      else
+        QTest::keyClick(caixa, Qt::Key_Return);
+      EXPECT_FALSE(formSubst->isVisible());
+      return 0;
+    });
+    QApplication::setActiveWindow(janela);
+    janela->Verificarerro1->trigger();
+    EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{c.linha});
+  }
+}
+
+// The load's notice holds nothing up: the command returns while it shows,
+// the editor keeps the keys, and it goes by itself when its time is up.
+TEST_F(OrtografiaPrincipal, AvisoNaoPrendeAJanela) {
+  formQuickMessage->duracao = 300;
+  janela->show();
+  janela->RichEdit1->setFocus();
+  QApplication::setActiveWindow(janela);
+  QElapsedTimer relogio;
+  relogio.start();
+  janela->Carregardicionrio1->trigger();
+  EXPECT_LT(relogio.elapsed(), 300);
+  EXPECT_TRUE(formQuickMessage->isVisible());
+  QTest::keyClicks(janela->RichEdit1, "abc");
+  EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{"abc"});
+  while (formQuickMessage->isVisible() && relogio.elapsed() < 5000) QTest::qWait(10);
+  EXPECT_FALSE(formQuickMessage->isVisible());
+  EXPECT_GE(relogio.elapsed(), 280);  // a coarse timer may end up to 5% early
 }
 
 }  // namespace

@@ -253,7 +253,8 @@ std::optional<std::string> ServicoMensagensQt::nomeArquivoAbrir(const std::strin
   QString nome;
   servicoqt::naThreadGui([&] {
     nome = QFileDialog::getOpenFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
-                                        paraQString(pasta), servicoqt::filtroParaQt(filtro));
+                                        paraQString(pasta), servicoqt::filtroParaQt(filtro), nullptr,
+                                        servicoqt::opcoesDialogoArquivo);
   });
   if (nome.isEmpty()) return std::nullopt;
   return servicoqt::nomeAceito(nome);
@@ -268,7 +269,8 @@ std::optional<std::string> ServicoMensagensQt::nomeArquivoSalvar(const std::stri
     // the old save dialogs did; a second one from the dialog would repeat it.
     nome = QFileDialog::getSaveFileName(nullptr, servicoqt::tituloDaCaixa(titulo),
                                         paraQString(nomeInicial), servicoqt::filtroParaQt(filtro),
-                                        nullptr, QFileDialog::DontConfirmOverwrite);
+                                        nullptr,
+                                        servicoqt::opcoesDialogoArquivo | QFileDialog::DontConfirmOverwrite);
   });
   if (nome.isEmpty()) return std::nullopt;
   return servicoqt::nomeAceito(nome);

@@ -35,6 +35,10 @@ plataforma::Botao botaoDeEscape(const std::vector<plataforma::Botao>& botoes);
 // also in lower and upper case, as the old dialogs matched names.
 QString filtroParaQt(std::string_view filtro);
 
+// The file dialogs are Qt's own: a desktop's dialog would speak the
+// desktop's language, not the program's.
+inline constexpr QFileDialog::Options opcoesDialogoArquivo = QFileDialog::DontUseNativeDialog;
+
 // Runs f on the GUI thread and waits for it when called from another thread.
 void naThreadGui(const std::function<void()>& f);
 

@@ -5,6 +5,7 @@
 // anywhere else (in a test only, say) would be missing in the real program.
 #pragma once
 
+#include <QLocale>
 #include <QTranslator>
 
 #include "braillequt.h"
@@ -17,6 +18,15 @@
 // saved as a picture and the program ends (a look at the window without a
 // person at the screen). Nothing happens without the variable.
 void agendaCapturaDeTela(QWidget& janela, const std::function<void()>& preparar = {});
+
+// Qt's own Portuguese texts. The system's translation files may come from
+// an older Qt, which kept the kinds of entry of the file dialogs ("Folder",
+// "Drive") under the file dialog's name: they are looked for there too.
+class TraducaoQt : public QTranslator {
+ public:
+  QString translate(const char* contexto, const char* texto, const char* desambiguacao = nullptr,
+                    int n = -1) const override;
+};
 
 class ServicosPrograma {
  public:
@@ -39,6 +49,7 @@ class ServicosPrograma {
   void instalaTraducao();
 
   ServicoMensagensQt mensagens_;
-  QTranslator traducaoQt_;
+  TraducaoQt traducaoQt_;
   bool traduzido_ = false;
+  QLocale localeAnterior_;
 };

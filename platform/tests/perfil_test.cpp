@@ -115,6 +115,36 @@ TEST(Perfil, FileWithoutFinalLineBreak) {
   EXPECT_EQ(le("X", "b"), "3");
 }
 
+// A key added after the last line, in its section or in a new one, never
+// joins that line's end to the value before it, whatever the line end.
+TEST(Perfil, KeyAddedAfterAnyLastLineEnd) {
+  const struct {
+    const char* nome;
+    std::string antes, secao, depois;
+  } casos[] = {
+      {"CR LF", "[LUMAREL]\r\nmaxCarac=40\r\n", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\nnovo=7\r\n"},
+      {"LF", "[LUMAREL]\nmaxCarac=40\n", "LUMAREL", "[LUMAREL]\nmaxCarac=40\nnovo=7\r\n"},
+      {"lone CR", "[LUMAREL]\r\nmaxCarac=40\r", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\nnovo=7\r\n"},
+      {"two CRs", "[LUMAREL]\r\nmaxCarac=40\r\r", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\r\nnovo=7\r\n"},
+      {"none", "[LUMAREL]\r\nmaxCarac=40", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\nnovo=7\r\n"},
+      {"lone CR, new section", "[LUMAREL]\r\nmaxCarac=40\r", "X",
+       "[LUMAREL]\r\nmaxCarac=40\r\n\r\n[X]\r\nnovo=7\r\n"},
+      {"LF, new section", "[LUMAREL]\nmaxCarac=40\n", "X", "[LUMAREL]\nmaxCarac=40\n\r\n[X]\r\nnovo=7\r\n"},
+      {"none, new section", "[LUMAREL]\r\nmaxCarac=40", "X",
+       "[LUMAREL]\r\nmaxCarac=40\r\n\r\n[X]\r\nnovo=7\r\n"},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nome);
+    apoio::WindowsTemporario win;
+    win.gravaIni(c.antes);
+    const std::string valor = le("LUMAREL", "maxCarac");
+    ASSERT_TRUE(gravaPerfil(c.secao, "novo", "7", "LUMAREL.INI"));
+    EXPECT_EQ(win.ini(), c.depois);
+    EXPECT_EQ(le("LUMAREL", "maxCarac"), valor);
+    EXPECT_EQ(le(c.secao, "novo"), "7");
+  }
+}
+
 // Old keys in another case, a key set twice, new sections.
 TEST(LotePerfil, SameBytesAsOneKeyAtATime) {
   const std::array<const char*, 3> chaves[] = {{"LUMAREL", "a", "1"}, {"lumarel", "novo", "2"}, {"x", "K", "3"},

@@ -72,6 +72,14 @@ TEST_F(Gerador, TextLayout) {
       {"a leading blank starts a paragraph, two stay as indent", [] {},
        {"um", " dois", "  tres"}, {"um", "dois", "  tres"}},
       {"tabs are two blanks", [] {}, {"<F->", "\tx"}, {"  x"}},
+      // Texts copied from the web carry no-break spaces: blanks in Braille.
+      {"no-break spaces indent, part words and end lines", [] {},
+       {"Ana\u00A0"_cp, "Rui", "\u00A0\u00A0Eva\u00A0Ana\u00A0"_cp, "\u00A0Rui"_cp}, {"{ana {rui", "  {eva {ana", "{rui"}},
+      {"no-break spaces in the old code", [] { configuracao.brailleAntigo = true; },
+       {"Ana\u00A0"_cp, "Rui", "\u00A0\u00A0Eva\u00A0Ana\u00A0"_cp, "\u00A0Rui"_cp}, {"]ana ]rui", "  ]eva ]ana", "]rui"}},
+      {"a line breaks at a no-break space", [] { configuracao.maxCarac = 20; configuracao.separaSilabas = false; },
+       {"palavra\u00A0palavra\u00A0palavra\u00A0palavra"_cp}, {"palavra palavra", "palavra palavra"}},
+      {"twelve no-break spaces centre a line", [] {}, {"\u00A0"_cp + brancos(11) + "casa"}, {brancos(16) + "casa"}},
       {"a long paragraph is cut at blanks", [] { configuracao.maxCarac = 20; configuracao.separaSilabas = false; },
        {"palavra palavra palavra palavra"}, {"palavra palavra", "palavra palavra"}},
       {"continuation indent", [] { configuracao.maxCarac = 20; configuracao.separaSilabas = false; },
@@ -382,6 +390,9 @@ TEST_F(Gerador, SingleLine) {
       {"mapped through the printer table", [] { tabelaImpressora['{'] = '.'; }, "Ana", ".ana"},
       {"one leading blank goes, two stay", [] {}, " a", "a"},
       {"one leading blank goes, two stay", [] {}, "  a", "  a"},
+      {"no-break spaces are blanks", [] {}, "\u00A0\u00A0Ana\u00A0Rui\u00A0"_cp, "  {ana {rui"},
+      {"no-break spaces are blanks in the old code", [] { configuracao.brailleAntigo = true; },
+       "\u00A0Ana\u00A0Rui\u00A0"_cp, "]ana ]rui"},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);

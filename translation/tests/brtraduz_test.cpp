@@ -38,9 +38,13 @@ TEST_F(TraduzTexto, EscolheOConversorDoCodigoEmUso) {
       {true, false, "ANAs", "]]anas"},
       {true, false, "1.000", "#1'000"},
       {false, false, "1.000", "#1.000"},
+      // A no-break space is a blank, wherever it stands.
+      {false, false, "\u00A0Ana\u00A0Rui\u00A0"_cp, " {ana {rui "},
+      {true, false, "\u00A0Ana\u00A0Rui\u00A0"_cp, " ]ana ]rui "},
       // Raw mode: nothing is translated, markup characters and all.
       {false, true, "<t>Ana `( 1.000 \"x\"", "<t>Ana `( 1.000 \"x\""},
       {true, true, "Não\t§"_cp, "Não\t§"_cp},
+      {false, true, "a\u00A0b"_cp, "a\u00A0b"_cp},
       {false, true, "", ""},
   };
   for (const auto& c : casos) {
