@@ -5,6 +5,7 @@
 #include "brvars.h"
 #include "linhas.h"
 #include "mensagens.h"
+#include "perfil.h"
 
 std::string arquivoConfiguracao() { return plataforma::juntaCaminho(plataforma::diretorioWindows(), arquivoIni); }
 
@@ -18,30 +19,10 @@ std::string linhasComCrLf(std::string_view texto) {
   return r;
 }
 
-namespace {
-
-std::string_view semBrancos(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
-// The line opens the section `nome`, as the profile reader sees it: blanks
-// around, the name up to "]" (or the line's end), blanks inside the
-// brackets and case not counting.
-bool abreSecao(std::string_view linha, std::string_view nome) {
-  linha = semBrancos(linha);
-  if (linha.empty() || linha.front() != '[') return false;
-  linha.remove_prefix(1);
-  return cp1252::maiusculas(semBrancos(linha.substr(0, linha.find(']')))) == nome;
-}
-
-}  // namespace
-
 std::string motivoNaoConfiguracao(std::string_view texto) {
   if (texto.find('\0') != std::string_view::npos) return "contém bytes nulos, como um arquivo binário"_cp;
-  for (const auto& l : plataforma::LeitorLinhas(texto, plataforma::RegraFimLinha::crLfLfOuCr))
-    if (abreSecao(l.texto, "LUMAREL") || abreSecao(l.texto, "IMPBRAILLE")) return {};
+  for (const std::string& secao : plataforma::secoesPerfil(texto))
+    if (plataforma::mesmoNomePerfil(secao, "LUMAREL") || plataforma::mesmoNomePerfil(secao, "IMPBRAILLE")) return {};
   return "não tem a seção [LUMAREL] nem a seção [IMPBRAILLE]"_cp;
 }
 
@@ -81,13 +62,16 @@ bool carregaConfiguracao(const std::function<void()>& releConfiguracao) {
   }
   // Copied byte for byte, any other file would leave every setting at its
   // default, with no word said.
-  if (const std::string motivo = motivoNaoConfiguracao(texto); !motivo.empty()) {
+  // The sections are looked for as the copy will have them, every line
+  // ending in CR LF.
+  const std::string copia = linhasComCrLf(texto);
+  if (const std::string motivo = motivoNaoConfiguracao(copia); !motivo.empty()) {
     plataforma::mostraMensagem(mensagemErroCarregarConfig + "\nO arquivo "_cp + *origem + " " + motivo + ".");
     return false;
   }
   plataforma::OpcoesGravacao opcoes;
   opcoes.backup = nomeBackup(destino);
-  if (!plataforma::gravaArquivo(destino, linhasComCrLf(texto), opcoes)) {
+  if (!plataforma::gravaArquivo(destino, copia, opcoes)) {
     plataforma::mostraMensagem(std::string(mensagemErroCarregarConfig));
     return false;
   }

@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "cp1252.h"
-#include "linhas.h"
 #include "perfil.h"
 
 namespace {
@@ -39,50 +37,12 @@ void grava(std::string_view conteudo) {
   confere(std::fclose(f) == 0);
 }
 
-bool ehBranco(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view apara(std::string_view v) {
-  while (!v.empty() && ehBranco(v.front())) v.remove_prefix(1);
-  while (!v.empty() && ehBranco(v.back())) v.remove_suffix(1);
-  return v;
-}
-
-bool iguaisSemCaixa(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (cp1252::maiuscula(static_cast<unsigned char>(a[i])) != cp1252::maiuscula(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
-struct Par {
-  std::string secao;
-  std::string chave;
-};
-
-// Every section and key name the file seems to hold. Reading them is the
-// settings reader's business: this only has to find the names to ask for.
-std::vector<Par> paresDoArquivo(std::string_view conteudo) {
-  std::vector<Par> pares;
-  std::string secao;
-  for (const plataforma::LinhaLida& l : plataforma::LeitorLinhas(conteudo, plataforma::RegraFimLinha::lfCrFinal)) {
-    std::string_view t = apara(l.texto);
-    if (!t.empty() && t.front() == '[') {
-      t.remove_prefix(1);
-      secao = apara(t.substr(0, t.find(']')));
-      continue;
-    }
-    const std::size_t igual = t.find('=');
-    if (t.empty() || t.front() == ';' || igual == std::string_view::npos) continue;
-    pares.push_back({secao, std::string(apara(t.substr(0, igual)))});
-  }
-  return pares;
-}
-
 // What a read of a value written as `valor` gives: one line, without the
 // blanks around it and one pair of enclosing quotes.
 std::string valorLido(std::string_view valor) {
-  valor = apara(valor.substr(0, valor.find_first_of("\r\n")));
+  valor = valor.substr(0, valor.find_first_of("\r\n"));
+  while (!valor.empty() && (valor.front() == ' ' || valor.front() == '\t')) valor.remove_prefix(1);
+  while (!valor.empty() && (valor.back() == ' ' || valor.back() == '\t')) valor.remove_suffix(1);
   if (valor.size() >= 2 && (valor.front() == '"' || valor.front() == '\'') && valor.back() == valor.front())
     valor = valor.substr(1, valor.size() - 2);
   return std::string(valor);
@@ -103,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
   std::string_view resto = fimArquivo == std::string_view::npos ? std::string_view{} : entrada.substr(fimArquivo + 1);
 
   struct Escrita {
-    Par par;
+    plataforma::ChavePerfil par;
     std::string valor;
   };
   std::vector<Escrita> escritas;
@@ -119,11 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
 
   grava(conteudo);
   const std::string padrao = "\x01sem valor";
-  std::vector<std::pair<Par, std::string>> antes;
-  for (Par& p : paresDoArquivo(conteudo)) {
+  std::vector<std::pair<plataforma::ChavePerfil, std::string>> antes;
+  for (plataforma::ChavePerfil& p : plataforma::chavesPerfil(conteudo)) {
     bool escrita = false;
     for (const Escrita& e : escritas)
-      escrita = escrita || (iguaisSemCaixa(p.secao, e.par.secao) && iguaisSemCaixa(p.chave, e.par.chave));
+      escrita = escrita || (plataforma::mesmoNomePerfil(p.secao, e.par.secao) && plataforma::mesmoNomePerfil(p.chave, e.par.chave));
     if (escrita) continue;
     std::string valor = plataforma::lePerfil(p.secao, p.chave, padrao, 0, arquivoIni());
     antes.emplace_back(std::move(p), std::move(valor));
@@ -143,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
   for (std::size_t i = 0; i < escritas.size(); ++i) {
     bool reescrita = false;
     for (std::size_t j = i + 1; j < escritas.size(); ++j)
-      reescrita = reescrita || (iguaisSemCaixa(escritas[i].par.secao, escritas[j].par.secao) &&
-                                iguaisSemCaixa(escritas[i].par.chave, escritas[j].par.chave));
+      reescrita = reescrita || (plataforma::mesmoNomePerfil(escritas[i].par.secao, escritas[j].par.secao) &&
+                                plataforma::mesmoNomePerfil(escritas[i].par.chave, escritas[j].par.chave));
     if (reescrita) continue;
     const Escrita& e = escritas[i];
     confere(plataforma::lePerfil(e.par.secao, e.par.chave, padrao, 0, arquivoIni()) == valorLido(e.valor));

@@ -88,6 +88,27 @@ Local procura(const std::string& conteudo, std::string_view secao, std::string_v
 
 }  // namespace
 
+bool mesmoNomePerfil(std::string_view a, std::string_view b) { return iguaisSemCaixa(a, b); }
+
+std::vector<std::string> secoesPerfil(std::string_view conteudo) {
+  std::vector<std::string> secoes;
+  for (const LinhaLida& l : LeitorLinhas(conteudo, RegraFimLinha::lfCrFinal))
+    if (auto nome = nomeSecao(l.texto)) secoes.emplace_back(*nome);
+  return secoes;
+}
+
+std::vector<ChavePerfil> chavesPerfil(std::string_view conteudo) {
+  std::vector<ChavePerfil> chaves;
+  std::string secao;
+  for (const LinhaLida& l : LeitorLinhas(conteudo, RegraFimLinha::lfCrFinal)) {
+    if (auto nome = nomeSecao(l.texto))
+      secao = *nome;
+    else if (auto par = parChave(l.texto))
+      chaves.push_back({secao, std::string(par->chave)});
+  }
+  return chaves;
+}
+
 std::string caminhoPerfil(std::string_view arquivo) {
   if (arquivo.find('/') != std::string_view::npos) return std::string(arquivo);
   return juntaCaminho(diretorioWindows(), arquivo);

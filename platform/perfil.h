@@ -29,6 +29,20 @@ std::string lePerfil(std::string_view secao, std::string_view chave, std::string
 bool gravaPerfil(std::string_view secao, std::string_view chave, std::string_view valor,
                  std::string_view arquivo);
 
+// Two section or key names are the same for the reader: case does not count.
+bool mesmoNomePerfil(std::string_view a, std::string_view b);
+
+// A key line of a profile text and the section it stands in ("" before the
+// first section).
+struct ChavePerfil {
+  std::string secao;
+  std::string chave;
+};
+// The sections a profile text opens and its key lines, in their order, with
+// the names as the reader finds them (blanks around them dropped).
+std::vector<std::string> secoesPerfil(std::string_view conteudo);
+std::vector<ChavePerfil> chavesPerfil(std::string_view conteudo);
+
 // Many keys of one profile file set with one read and one write, so that a
 // settings section reaches the file whole or not at all. The file comes out
 // byte for byte as the same gravaPerfil calls in the same order make it.

@@ -72,7 +72,7 @@ TEST(CopiaConfiguracao, SoArquivoDeConfiguracaoSubstituiOIni) {
   const std::pair<const char*, std::string> casos[] = {
       {"imagem.png", nulos},           {"utf16.ini", nulos},          {"documento.txt", semSecao},
       {"vazio.ini", semSecao},         {"so_dicionario.ini", semSecao}, {"secao_comentada.ini", semSecao},
-      {"minusculas.ini", ""},          {"impbraille_sem_fecho.ini", ""}};
+      {"minusculas.ini", ""},          {"impbraille_sem_fecho.ini", ""}, {"so_cr.ini", ""}};
   for (const auto& [nome, motivo] : casos) {
     SCOPED_TRACE(nome);
     apoio::WindowsTemporario windows;
