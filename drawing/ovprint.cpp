@@ -137,17 +137,12 @@ std::string enviaDesenho(const TrabalhoDesenho& trabalho) {
 }
 
 InicioDesenho imprimeDesenho(const AcoesImprimeDesenho& acoes) {
-  if (!trabalhoDesenho.reserva()) {
+  // Every way out before the worker starts gives the guard back.
+  ReservaTrabalho guarda(trabalhoDesenho);
+  if (!guarda) {
     plataforma::mostraMensagem(mensagemDoisDesenhos);
     return InicioDesenho::recusado;
   }
-  // Every way out before the worker starts gives the guard back.
-  struct Guarda {
-    bool solta = true;
-    ~Guarda() {
-      if (solta) trabalhoDesenho.desiste();
-    }
-  } guarda;
 
   // The stream written over the drawing's own file would replace the
   // teacher's drawing with printer codes.
@@ -178,7 +173,7 @@ InicioDesenho imprimeDesenho(const AcoesImprimeDesenho& acoes) {
     if (esconde) esconde();
     if (!falha.empty()) plataforma::mostraErro(falha);
   });
-  guarda.solta = false;
+  guarda.entregue();
   return InicioDesenho::iniciado;
 }
 

@@ -184,17 +184,12 @@ void TThreadImpressao::inicia(TrabalhoImpressao trabalho, std::unique_ptr<CanalI
 InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
                                 const std::vector<std::string>& documento,
                                 const AcoesImpressao& acoes) {
-  if (!trabalhoImpressao.reserva()) {
+  // Every way out before the worker starts gives the guard back.
+  ReservaTrabalho guarda(trabalhoImpressao);
+  if (!guarda) {
     plataforma::mostraMensagem(std::string(mensagemDuasListagens));
     return InicioImpressao::recusado;
   }
-  // Every way out before the worker starts gives the guard back.
-  struct Guarda {
-    bool solta = true;
-    ~Guarda() {
-      if (solta) trabalhoImpressao.desiste();
-    }
-  } guarda;
 
   // Pressed from a box shown in the middle of a translation: this job's
   // draft cannot be written before that pass ends, and the table and the
@@ -242,7 +237,7 @@ InicioImpressao iniciaImpressao(const PedidoImpressao& pedido,
   const bool gerado = geraRascunho(documento, 0, linhaRascunhoCursor, false);
   TThreadImpressao::inicia(capturaTrabalho(gerado), std::make_unique<CanalDispositivo>(),
                            acoes.escondeProgresso);
-  guarda.solta = false;
+  guarda.entregue();
   return InicioImpressao::iniciado;
 }
 

@@ -41,3 +41,23 @@ class TrabalhoSegundoPlano {
   std::mutex mutex_;
   std::thread thread_;
 };
+
+// The guard of a job that has not reached its worker yet: taken when made,
+// given back on every way out of the start unless the worker took it over.
+class ReservaTrabalho {
+ public:
+  explicit ReservaTrabalho(TrabalhoSegundoPlano& t) : trabalho_(t), obtida_(t.reserva()) {}
+  ~ReservaTrabalho() {
+    if (obtida_) trabalho_.desiste();
+  }
+  ReservaTrabalho(const ReservaTrabalho&) = delete;
+  ReservaTrabalho& operator=(const ReservaTrabalho&) = delete;
+  // False while another job runs.
+  explicit operator bool() const { return obtida_; }
+  // The worker started and gives the guard back itself.
+  void entregue() { obtida_ = false; }
+
+ private:
+  TrabalhoSegundoPlano& trabalho_;
+  bool obtida_;
+};
