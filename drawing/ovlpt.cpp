@@ -32,7 +32,7 @@ bool falhaEmPorta = false;
 
 bool ehPorta(std::string_view nome) {
   const std::string porta = cp1252::maiusculas(nome);
-  return porta == "COM1" || porta == "COM2" || porta == "LPT1" || porta == "LPT2" || porta == "LPT3";
+  return ehPortaSerial(porta) || ehPortaParalela(porta);
 }
 
 // The name is opened as a device or file (not a port, "PRN" or a network
@@ -61,8 +61,8 @@ Canal abreCanal(std::string_view nome) {
     iniciaPaginaRaw(hImpressora);
     return Canal::spooler;
   }
-  if (porta == "COM1" || porta == "COM2") return abreCom(porta) ? Canal::serial : Canal::nenhum;
-  if (porta == "LPT1" || porta == "LPT2" || porta == "LPT3")
+  if (ehPortaSerial(porta)) return abreCom(porta) ? Canal::serial : Canal::nenhum;
+  if (ehPortaParalela(porta))
     return abrePorta(porta) ? Canal::paralela : Canal::nenhum;
   std::string servidor, fila;
   if (separaNomeRede(nome, servidor, fila)) {

@@ -104,11 +104,14 @@ void fecha(int& descritor) {
 
 }  // namespace
 
+bool ehPortaSerial(std::string_view nome) { return nome == "COM1" || nome == "COM2"; }
+bool ehPortaParalela(std::string_view nome) { return nome == "LPT1" || nome == "LPT2" || nome == "LPT3"; }
+
 std::string caminhoPorta(std::string_view nome) {
   const std::string n(nome);
-  if (n == "COM1" || n == "COM2")
+  if (ehPortaSerial(n))
     return variavelOuPadrao("LUMAREL_" + n, "/dev/ttyS" + std::string(1, static_cast<char>(n[3] - 1)));
-  if (n == "LPT1" || n == "LPT2" || n == "LPT3") {
+  if (ehPortaParalela(n)) {
     const std::string indice(1, static_cast<char>(n[3] - 1));
     const std::string lp = "/dev/lp" + indice;
     return variavelOuPadrao("LUMAREL_" + n, existe(lp) ? lp : "/dev/usb/lp" + indice);

@@ -22,6 +22,11 @@ inline constexpr std::chrono::milliseconds intervaloEsperaCom{500};
 // The notice the progress window shows while the serial embosser is not ready.
 inline constexpr std::string_view avisoImpressoraBloqueada = "Impressora bloqueada";
 
+// The port names, already upper-cased: "COM1" and "COM2" are serial,
+// "LPT1" to "LPT3" parallel.
+bool ehPortaSerial(std::string_view nome);
+bool ehPortaParalela(std::string_view nome);
+
 // Device path of a port name (already upper-cased): "COM1" -> $LUMAREL_COM1,
 // else /dev/ttyS0; "LPT1" -> $LUMAREL_LPT1, else /dev/lp0 when it exists,
 // else /dev/usb/lp0. Any other name is returned as it is.

